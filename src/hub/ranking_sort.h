@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace tsubura {
+
+// Sorts keys ascending and moves items with them; equal keys keep their input order.
+void rankingSort(std::vector<std::int64_t> &keys, std::vector<int> &items);
+
+}  // namespace tsubura

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace tsubura {
+
+constexpr int kRecordSize = 44;
+using PackedRecord = std::array<char, kRecordSize>;
+
+// One run of the results file: 44 bytes, little-endian, no padding.
+struct ResultRecord {
+    double recordDate = 0;   // serial day number: whole days since 30 December 1899
+    double recordClock = 0;  // time of day as a fraction of a day, 0 <= value < 1
+    std::int16_t studentNo = 0;
+    std::int16_t level = 0;
+    std::int32_t seconds = 0;
+    QByteArray schoolCode = QByteArray(5, ' ');   // Shift-JIS bytes, exactly five
+    QByteArray spareText = QByteArray(5, ' ');
+    QByteArray pointsText = QByteArray("0    ");
+    QByteArray spareBytes = QByteArray(5, '\0');
+};
+
+// Field by field, never by copying a struct.
+PackedRecord packRecord(const ResultRecord &record);
+ResultRecord unpackRecord(const char *bytes);
+
+// The record the program appends for a finished run, stamped with `now` (one clock reading).
+ResultRecord makeResultRecord(const QDateTime &now, int studentNo, int level, std::int32_t seconds,
+                              const QString &schoolCode);
+
+// A text cut or padded with spaces to exactly five Shift-JIS bytes, never splitting a character.
+QByteArray fiveByteField(const QString &text);
+
+double serialDayNumber(const QDate &date);
+QDate dateFromSerialDay(double serial);
+double dayFraction(const QTime &time);
+// A moment as a serial day number with its fraction, as the period tests compare it.
+double serialMoment(const QDateTime &moment);
+QTime timeFromDayFraction(double fraction);
+
+}  // namespace tsubura
