@@ -1,0 +1,2 @@
+#pragma once
+// Helpers shared by the benchmark programs (fixture installations, generated data).
