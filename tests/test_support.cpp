@@ -37,4 +37,21 @@ QByteArray TempDir::readBytes(const QString &name) const {
     return f.readAll();
 }
 
+QString writeInstallation(const TempDir &dir) {
+    QDir().mkpath(dir.file(QStringLiteral("ツブラ")));
+    dir.writeText(QStringLiteral("パスデータ.txt"),
+                  {dir.file(QStringLiteral("data/")), QStringLiteral("2,3,4,5,6,7,8,9,10")});
+    dir.writeText(QStringLiteral("data/共通データ.txt"),
+                  {QStringLiteral("4"), QStringLiteral("12345さくら教室"), QStringLiteral("0"), QStringLiteral("0"),
+                   QStringLiteral("0"), QStringLiteral("0123"), QStringLiteral("0,0,0,0")});
+    dir.writeText(QStringLiteral("data/新名簿.txt"), {});
+    dir.writeText(QStringLiteral("data/ツブラ/タイム回数データ.txt"),
+                  {QStringLiteral("目標Time,最低Time,ｸﾘｱﾎﾟｲﾝﾄ,ｸﾘｱ回数,ﾎﾟｲﾝﾄ倍率,禁回,禁点,判期間,禁期間,,,"),
+                   QStringLiteral("20,30,100,10,1,20,0,7,1,,,"), QStringLiteral("30,45,200,10,1.5,0,300,14,1,,,"),
+                   QStringLiteral("40,60,300,10,2,0,0,30,7,,,")});
+    dir.writeText(QStringLiteral("data/音フォルダ/新音ファイル.txt"),
+                  {QStringLiteral("正解音2,maru1,maru2,*"), QStringLiteral("間違い音2,batu1,*")});
+    return dir.file(QStringLiteral("ツブラ/"));
+}
+
 }  // namespace tsubura::test

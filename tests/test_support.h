@@ -23,4 +23,9 @@ private:
     QTemporaryDir dir_;
 };
 
+// A small installation in `dir`: program folder "ツブラ/", data root "data/" with the common data
+// file, an empty roster, a criteria table of three levels and a sound configuration.
+// Returns the program folder (ending with "/").
+QString writeInstallation(const TempDir &dir);
+
 }  // namespace tsubura::test
