@@ -13,19 +13,25 @@ QString programDirOf(const QString &executableFolder) {
     return dir;
 }
 
-std::optional<StartUpError> runStartUp(SharedState &state, const QString &programDir) {
-    AppFolders &folders = state.folders;
-    folders.programDir = programDir;
-    if (auto error = readPathFile(state)) return error;
-    if (auto error = readCommonDataFile(state)) return error;
-
-    QString programFolder = programDir;
+void setDataFolders(AppFolders &folders) {
+    QString programFolder = folders.programDir;
     while (programFolder.endsWith(QLatin1Char('/'))) programFolder.chop(1);
     folders.programFolderName = programFolder.mid(programFolder.lastIndexOf(QLatin1Char('/')) + 1);
     folders.programDataDir = folders.dataRoot + folders.programFolderName + QLatin1Char('/');
     folders.soundDir = folders.dataRoot + kSoundFolderName + QLatin1Char('/');
+}
 
+std::optional<StartUpError> resolveFolders(SharedState &state, const QString &programDir) {
+    state.folders.programDir = programDir;
+    if (auto error = readPathFile(state)) return error;
+    setDataFolders(state.folders);
+    return readCommonDataFile(state);
+}
+
+std::optional<StartUpError> runStartUp(SharedState &state, const QString &programDir) {
+    if (auto error = resolveFolders(state, programDir)) return error;
     defineProgram(state);
+    const AppFolders &folders = state.folders;
 
     if (auto error = loadCriteria(folders.programDataDir + kCriteriaFileName, state.criteria))
         return StartUpError{error->path, error->message};

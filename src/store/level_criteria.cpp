@@ -59,7 +59,7 @@ LevelCriteria criteriaFromCells(const QStringList &cells, const QList<bool> &quo
     return row;
 }
 
-std::optional<CriteriaError> loadCriteria(const QString &path, CriteriaTable &table) {
+std::optional<CriteriaError> loadCriteria(const QString &path, CriteriaTable &table, int *lastRow) {
     FileError fileError;
     std::optional<ItemReader> reader = ItemReader::open(path, &fileError);
     if (!reader) return CriteriaError{path, fileError.message};
@@ -90,6 +90,7 @@ std::optional<CriteriaError> loadCriteria(const QString &path, CriteriaTable &ta
         loaded[std::size_t(row)] = criteriaFromCells(cells, quoted);
     }
     table = loaded;
+    if (lastRow) *lastRow = row;
     return std::nullopt;
 }
 

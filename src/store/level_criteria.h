@@ -42,8 +42,9 @@ struct CriteriaError {
 };
 
 // Reads the criteria file into rows 0.. of the table; rows beyond the file keep what they held.
-// Fails, naming the file, when it is missing, ends inside a row or has more than 36 lines.
-std::optional<CriteriaError> loadCriteria(const QString &path, CriteriaTable &table);
+// Fails, naming the file, when it is missing, ends inside a row or has more than 36 lines; the
+// table is then left as it was. *lastRow receives the last row the file filled (0: heading only).
+std::optional<CriteriaError> loadCriteria(const QString &path, CriteriaTable &table, int *lastRow = nullptr);
 
 // One row as the file's twelve cells (the editor's grid columns).
 QStringList criteriaCells(const LevelCriteria &row);
