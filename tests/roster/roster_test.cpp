@@ -191,6 +191,8 @@ TEST_F(RosterTest, MalformedLinesStopTheLoadNamingFileAndLine) {
         {QStringLiteral("2,1997,0,0,二,\"x\",,"), 2, 13, "状態"},
         {QStringLiteral("2,40000,0,0,二,0,,"), 2, 6, "40000"},
         {QStringLiteral("2,1997,0,-32769,二,0,,"), 2, 6, "-32769"},
+        {QStringLiteral("2,1997,12345678901,0,二,0,,"), 2, 6, "12345678901"},
+        {QStringLiteral("2,1997,0,0,二,1-2,,"), 2, 13, "1-2"},
         {QStringLiteral("5001,1997,0,0,二,0,,"), 2, 9, "5001"},
         {QStringLiteral("-1,1997,0,0,二,0,,"), 2, 9, "-1"},
         {QStringLiteral("2,1997,0,0,二"), 2, 62, "8 項目"},
@@ -213,14 +215,17 @@ TEST_F(RosterTest, MalformedLinesStopTheLoadNamingFileAndLine) {
 }
 
 TEST_F(RosterTest, NumbersAcceptRoundingAndTheInt16Range) {
-    writeRoster({QStringLiteral("5000,32767,-32768,2.5,a,0.4,,"), QStringLiteral("0,1997,0,0,b,0,,")});
+    writeRoster({QStringLiteral("5000,32767,-32768,2.5,a,0.4,,"), QStringLiteral("+0007, 1997 ,-0,\"12\",b,0,,")});
     ASSERT_FALSE(load());
     EXPECT_EQ(state->rosterCount, 2);
     EXPECT_EQ(state->roster[1].number, 5000);
     EXPECT_EQ(state->roster[1].birthYear, 32767);
     EXPECT_EQ(state->roster[1].reserved1, -32768);
     EXPECT_EQ(state->roster[1].reserved2, 2);  // halves to even
-    EXPECT_EQ(state->roster[2].number, 0);
+    EXPECT_EQ(state->roster[2].number, 7);
+    EXPECT_EQ(state->roster[2].birthYear, 1997);
+    EXPECT_EQ(state->roster[2].reserved1, 0);
+    EXPECT_EQ(state->roster[2].reserved2, 12);
 }
 
 TEST_F(RosterTest, ListsUpTo5000AndRefusesAnyLineAfterThat) {
