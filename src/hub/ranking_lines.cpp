@@ -93,6 +93,7 @@ QStringList rankingLines(const SharedState &state, int level, RankingView view, 
             else
                 lines << rankText + mark + name + rightAligned(QString::number(time), 6) + QLatin1Char(' ') + rightMark;
         } else {
+            // The two figures close the line: points lines carry no right mark.
             lines << rankText + mark + name + rightAligned(QString::number(today), 3) + QLatin1Char('/') +
                          rightAligned(QString::number(total), 5);
         }
