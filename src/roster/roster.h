@@ -18,7 +18,12 @@ struct RosterError {
     int line = 0;          // 0 when the failure is not tied to a line
     QString message;       // what is wrong, for a person
     int errorNumber = 0;
+
+    // "path line N: message", or "path: message" without a line.
+    QString text() const;
 };
+
+constexpr int kMaxListedStudents = 5000;  // roster positions 1..5000
 
 // Runs for every listed entry as soon as it has been read; `position` is its roster position.
 using RosterEntryStep = std::function<void(const StudentEntry &entry, int position)>;
@@ -26,7 +31,8 @@ using RosterEntryStep = std::function<void(const StudentEntry &entry, int positi
 // Reads dataRoot + "新名簿.txt" into the student tables (school year from `today`).
 // Stops with an error on a missing file, an item of the wrong type, a group of 8 cut short,
 // a number outside 0..5000, or a line read while 5000 students are already listed; tables
-// written before the failure keep what was written.
+// written before the failure keep what was written, and rosterCount counts the students
+// listed up to the failure.
 std::optional<RosterError> loadRoster(SharedState &state, const QDate &today, const RosterEntryStep &step = {});
 
 }  // namespace tsubura

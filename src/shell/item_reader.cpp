@@ -19,13 +19,15 @@ std::optional<ItemReader> ItemReader::open(const QString &path, FileError *error
     return ItemReader(std::move(*text));
 }
 
+// Characters are read with at(): the non-const operator[] would detach the text, and atEnd()
+// and line() probe on a copy that shares it, so every probe would copy the whole file.
 void ItemReader::skipBlank() {
     while (pos_ < text_.size()) {
-        const QChar c = text_[pos_];
+        const QChar c = text_.at(pos_);
         if (isSpace(c)) {
             ++pos_;
         } else if (isLineEnd(c)) {
-            if (c == QLatin1Char('\r') && pos_ + 1 < text_.size() && text_[pos_ + 1] == QLatin1Char('\n')) ++pos_;
+            if (c == QLatin1Char('\r') && pos_ + 1 < text_.size() && text_.at(pos_ + 1) == QLatin1Char('\n')) ++pos_;
             ++pos_;
             ++line_;
         } else if (c == QChar(0x1A)) {  // DOS end-of-file mark
@@ -53,7 +55,7 @@ int ItemReader::line() const {
 std::optional<Item> ItemReader::next() {
     if (afterSeparator_) {
         // Only spaces may stand between a comma and its item; a line end closes an empty item.
-        while (pos_ < text_.size() && isSpace(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && isSpace(text_.at(pos_))) ++pos_;
     } else {
         skipBlank();
     }
@@ -66,7 +68,7 @@ std::optional<Item> ItemReader::next() {
 
     Item item;
     item.line = line_;
-    if (text_[pos_] == QLatin1Char('"')) {
+    if (text_.at(pos_) == QLatin1Char('"')) {
         item.quoted = true;
         const qsizetype close = text_.indexOf(QLatin1Char('"'), pos_ + 1);
         const qsizetype end = close < 0 ? text_.size() : close;
@@ -74,13 +76,13 @@ std::optional<Item> ItemReader::next() {
         line_ += int(item.text.count(QLatin1Char('\n')));
         pos_ = close < 0 ? text_.size() : close + 1;
         // Anything between the closing quote and the separator is dropped.
-        while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !isLineEnd(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && text_.at(pos_) != QLatin1Char(',') && !isLineEnd(text_.at(pos_))) ++pos_;
     } else {
         const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !isLineEnd(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && text_.at(pos_) != QLatin1Char(',') && !isLineEnd(text_.at(pos_))) ++pos_;
         item.text = text_.mid(start, pos_ - start).trimmed();
     }
-    if (pos_ < text_.size() && text_[pos_] == QLatin1Char(',')) {
+    if (pos_ < text_.size() && text_.at(pos_) == QLatin1Char(',')) {
         ++pos_;
         afterSeparator_ = true;
     }
