@@ -29,6 +29,17 @@ struct ResultRecord {
 PackedRecord packRecord(const ResultRecord &record);
 ResultRecord unpackRecord(const char *bytes);
 
+// The numeric fields alone (offsets 0 to 23), for readers that scan many records.
+struct ResultNumbers {
+    double recordDate = 0;
+    double recordClock = 0;
+    std::int16_t studentNo = 0;
+    std::int16_t level = 0;
+    std::int32_t seconds = 0;
+};
+ResultNumbers unpackNumbers(const char *bytes);
+void packNumbers(char *bytes, const ResultNumbers &numbers);
+
 // The record the program appends for a finished run, stamped with `now` (one clock reading).
 ResultRecord makeResultRecord(const QDateTime &now, int studentNo, int level, std::int32_t seconds,
                               const QString &schoolCode);

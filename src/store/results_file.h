@@ -35,6 +35,21 @@ enum class OpenMode {
     MustExist,        // tools: a missing file is an error
 };
 
+// The newest whole records as they lie in the file, 44 bytes each, for readers that want only
+// a few fields of many records.
+struct PackedResults {
+    std::vector<char> bytes;
+    std::int64_t totalRecords = 0;
+    std::int64_t firstRecordNumber = 1;
+    int trailingBytes = 0;
+    std::int64_t count() const { return std::int64_t(bytes.size()) / kRecordSize; }
+    const char *record(std::int64_t index) const { return bytes.data() + index * kRecordSize; }
+};
+
+// As readResults, without unpacking. `out->bytes` keeps its capacity from call to call.
+std::optional<SystemError> readPackedResults(const QString &path, std::int64_t maxRecords, OpenMode mode,
+                                             const Pause &pause, PackedResults *out);
+
 // Opens `path` (created empty when missing, with CreateIfMissing), reads the newest
 // `maxRecords` whole records under a shared lock and closes it. Lock contention is waited for
 // with `pause` (one second at a time) for as long as it lasts; any other failure is returned.
