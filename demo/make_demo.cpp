@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "roster/grades.h"
+#include "shell/shared_state.h"
 #include "shell/text_file.h"
 #include "store/result_record.h"
 
@@ -80,8 +81,14 @@ void writeTone(const QString &path, const std::vector<double> &frequencies, doub
             samples.append(char(sample & 0xff)).append(char((sample >> 8) & 0xff));
         }
     }
-    auto le32 = [](quint32 v) { return QByteArray{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
-    auto le16 = [](quint16 v) { return QByteArray{char(v), char(v >> 8)}; };
+    auto le32 = [](quint32 v) {
+        const char bytes[] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+        return QByteArray(bytes, 4);
+    };
+    auto le16 = [](quint16 v) {
+        const char bytes[] = {char(v), char(v >> 8)};
+        return QByteArray(bytes, 2);
+    };
     QByteArray wave = "RIFF" + le32(quint32(36 + samples.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
                       le32(rate) + le32(rate * 2) + le16(2) + le16(16) + "data" + le32(quint32(samples.size())) + samples;
     QFile file(path);

@@ -9,13 +9,13 @@
 namespace tsubura {
 namespace {
 
-struct Run {
+struct ToolRun {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run runTool(const QString &programDir, const QStringList &arguments) {
+ToolRun runTool(const QString &programDir, const QStringList &arguments) {
     QProcess process;
     process.start(QStringLiteral(TSUBURA_DATA_TOOL), QStringList{QStringLiteral("--program-dir"), programDir} + arguments);
     process.waitForFinished(30000);
@@ -66,7 +66,7 @@ protected:
 };
 
 TEST_F(DataToolTest, SummaryPrintsEveryPairWithARun) {
-    const Run run = runTool(programDir, {QStringLiteral("summary"), QStringLiteral("--now"), kNow});
+    const ToolRun run = runTool(programDir, {QStringLiteral("summary"), QStringLiteral("--now"), kNow});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6);
@@ -81,7 +81,7 @@ TEST_F(DataToolTest, SummaryPrintsEveryPairWithARun) {
 }
 
 TEST_F(DataToolTest, ExportWritesEveryRecordAsCsv) {
-    const Run run = runTool(programDir, {QStringLiteral("export")});
+    const ToolRun run = runTool(programDir, {QStringLiteral("export")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6);
@@ -92,7 +92,7 @@ TEST_F(DataToolTest, ExportWritesEveryRecordAsCsv) {
 }
 
 TEST_F(DataToolTest, RankingListsTheLevelAsTheHubDoes) {
-    const Run run = runTool(programDir, {QStringLiteral("ranking"), QStringLiteral("--level"), QStringLiteral("1"),
+    const ToolRun run = runTool(programDir, {QStringLiteral("ranking"), QStringLiteral("--level"), QStringLiteral("1"),
                                          QStringLiteral("--view"), QStringLiteral("time"), QStringLiteral("--student"),
                                          QStringLiteral("2"), QStringLiteral("--now"), kNow});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -103,7 +103,7 @@ TEST_F(DataToolTest, RankingListsTheLevelAsTheHubDoes) {
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral("●")));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("--　岡田先生")));
 
-    const Run filtered = runTool(programDir, {QStringLiteral("ranking"), QStringLiteral("--level"), QStringLiteral("1"),
+    const ToolRun filtered = runTool(programDir, {QStringLiteral("ranking"), QStringLiteral("--level"), QStringLiteral("1"),
                                               QStringLiteral("--view"), QStringLiteral("today"), QStringLiteral("--student"),
                                               QStringLiteral("2"), QStringLiteral("--grade-filter"), QStringLiteral("小５"),
                                               QStringLiteral("--now"), kNow});
@@ -113,7 +113,7 @@ TEST_F(DataToolTest, RankingListsTheLevelAsTheHubDoes) {
 }
 
 TEST_F(DataToolTest, CheckIsQuietOnACleanInstallation) {
-    const Run run = runTool(programDir, {QStringLiteral("check"), QStringLiteral("--now"), kNow});
+    const ToolRun run = runTool(programDir, {QStringLiteral("check"), QStringLiteral("--now"), kNow});
     EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
 }
 
@@ -127,7 +127,7 @@ TEST_F(DataToolTest, CheckNamesEveryProblem) {
                                                       QStringLiteral("x,2015,0,0,\"井上\",0,\"\",\"\"")});
     QFile::remove(dir.file(QStringLiteral("data/音フォルダ/合格.wav")));
 
-    const Run run = runTool(programDir, {QStringLiteral("check"), QStringLiteral("--now"), kNow});
+    const ToolRun run = runTool(programDir, {QStringLiteral("check"), QStringLiteral("--now"), kNow});
     EXPECT_EQ(run.exitCode, 1);
     const QStringList findings = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     auto has = [&](const QString &fragment) {
@@ -139,13 +139,13 @@ TEST_F(DataToolTest, CheckNamesEveryProblem) {
     EXPECT_TRUE(has(QStringLiteral("レコード2: ")));
     EXPECT_TRUE(has(QStringLiteral("レコード3: 日付 2026-12-11 が未来です")));
     EXPECT_TRUE(has(QStringLiteral("レコード4: レベル12は基準表にありません")));
-    EXPECT_TRUE(has(QStringLiteral("不完全なレコード（10バイト")));
+    EXPECT_TRUE(has(QStringLiteral("不完全なレコードがあります（10バイト"))) << run.out.toStdString();
     EXPECT_EQ(findings.size(), 7) << run.out.toStdString();
 }
 
 TEST_F(DataToolTest, MissingFilesGiveOneLineAndNoTable) {
     QFile::remove(dir.file(QStringLiteral("data/ツブラ/成績累積データ.dat")));
-    const Run summary = runTool(programDir, {QStringLiteral("summary")});
+    const ToolRun summary = runTool(programDir, {QStringLiteral("summary")});
     EXPECT_EQ(summary.exitCode, 3);
     EXPECT_TRUE(summary.out.isEmpty());
     EXPECT_EQ(summary.err.count(QLatin1Char('\n')), 1);
@@ -153,7 +153,7 @@ TEST_F(DataToolTest, MissingFilesGiveOneLineAndNoTable) {
     EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("data/ツブラ/成績累積データ.dat"))));  // not created
 
     QFile::remove(dir.file(QStringLiteral("data/共通データ.txt")));
-    const Run ranking = runTool(programDir, {QStringLiteral("ranking"), QStringLiteral("--level"), QStringLiteral("1"),
+    const ToolRun ranking = runTool(programDir, {QStringLiteral("ranking"), QStringLiteral("--level"), QStringLiteral("1"),
                                              QStringLiteral("--view"), QStringLiteral("time"), QStringLiteral("--student"),
                                              QStringLiteral("1")});
     EXPECT_EQ(ranking.exitCode, 3);
