@@ -1,7 +1,8 @@
 #include "evaluation/aggregation.h"
 
-#include <cmath>
+#include <array>
 #include <limits>
+#include <vector>
 
 #include "evaluation/messages.h"
 #include "evaluation/points.h"
@@ -22,6 +23,40 @@ enum AggregationStep {
 
 constexpr std::int32_t kCountedBelow = 6000;  // slower runs are not completed runs
 constexpr int kOverflowError = 6;
+
+// Points depend only on level and time, and nearly every run is either quicker than this many
+// seconds or has no time at all, so each (level, time) is worked out once per aggregation.
+constexpr int kCachedSeconds = 511;
+constexpr int kNoTimeSlot = kCachedSeconds;  // every time from 99998 up earns the same
+constexpr int kSlotsPerLevel = kCachedSeconds + 1;
+constexpr std::int32_t kNoTimeFrom = 99998;
+constexpr std::int32_t kNotWorkedOut = std::numeric_limits<std::int32_t>::min();
+
+class PointsCache {
+public:
+    PointsCache() : points_(std::size_t(kLevelSlots) * kSlotsPerLevel, kNotWorkedOut) {}
+
+    // The points of a run, or the error number when they cannot be worked out.
+    int lookUp(const SharedState &state, int level, std::int32_t seconds, std::int32_t *points) {
+        std::int32_t *cell = nullptr;
+        if (seconds >= 0 && seconds < kCachedSeconds)
+            cell = &points_[std::size_t(level) * kSlotsPerLevel + std::size_t(seconds)];
+        else if (seconds >= kNoTimeFrom)
+            cell = &points_[std::size_t(level) * kSlotsPerLevel + kNoTimeSlot];
+        if (cell && *cell != kNotWorkedOut) {
+            *points = *cell;
+            return 0;
+        }
+        const RunPoints p = runPoints(state.criteriaOf(level), seconds);
+        if (!p.ok) return p.errorNumber;
+        if (cell) *cell = p.points;
+        *points = p.points;
+        return 0;
+    }
+
+private:
+    std::vector<std::int32_t> points_;
+};
 
 QString errorDescription(int errorNumber) {
     switch (errorNumber) {
@@ -44,6 +79,68 @@ bool addPoints(std::int32_t &cell, std::int32_t points) {
     return true;
 }
 
+struct Moment {
+    double today = 0;
+    std::array<double, kLevelSlots> recentAfter{};
+    std::array<double, kLevelSlots> overuseAfter{};
+};
+
+// The tally tables as plain arrays, taken once, so the pass keeps them in registers.
+struct TallyCells {
+    explicit TallyCells(SharedState &s)
+        : todayCount(&s.todayCount(0, 0)), todayPoints(&s.todayPoints(0, 0)), totalCount(&s.totalCount(0, 0)),
+          totalPoints(&s.totalPoints(0, 0)), recentCount(&s.recentCount(0, 0)), recentPoints(&s.recentPoints(0, 0)),
+          overuseCount(&s.overusePeriodCount(0, 0)), overusePoints(&s.overusePeriodPoints(0, 0)) {}
+    float *todayCount;
+    std::int32_t *todayPoints;
+    std::int16_t *totalCount;
+    std::int32_t *totalPoints;
+    std::int16_t *recentCount;
+    std::int32_t *recentPoints;
+    std::int16_t *overuseCount;
+    std::int32_t *overusePoints;
+};
+
+// Adds one run to the tallies. Returns 0, or the step that failed with *errorNumber set.
+int tallyRun(const SharedState &state, const TallyCells &cells, PointsCache &pointsCache, const Moment &when,
+             const LoadedResult &r, int *errorNumber) {
+    const int level = r.level;
+    if (level < 1 || level >= kLevelSlots) return 0;
+    const std::size_t cell = std::size_t(level) * kStudentSlots + std::size_t(r.student);
+    const std::int32_t t = r.seconds;
+    const double d = r.date;
+    const bool counted = t < kCountedBelow;
+    *errorNumber = kOverflowError;
+
+    if (counted && !addCount(cells.totalCount[cell])) return kStepCount;
+
+    std::int32_t points = 0;
+    if ((*errorNumber = pointsCache.lookUp(state, level, t, &points)) != 0) return kStepPoints;
+    *errorNumber = kOverflowError;
+
+    if (d > when.recentAfter[std::size_t(level)]) {
+        if (counted && !addCount(cells.recentCount[cell])) return kStepRecent;
+        if (!addPoints(cells.recentPoints[cell], points)) return kStepRecent;
+    }
+    if (d > when.overuseAfter[std::size_t(level)]) {
+        if (counted && !addCount(cells.overuseCount[cell])) return kStepOveruse;
+        if (!addPoints(cells.overusePoints[cell], points)) return kStepOveruse;
+    }
+    if (!addPoints(cells.totalPoints[cell], points)) return kStepTotalPoints;
+    if (d >= when.today && d < when.today + 1) {
+        if (counted) cells.todayCount[cell] += 1.0f;
+        if (!addPoints(cells.todayPoints[cell], points)) return kStepToday;
+    }
+    return 0;
+}
+
+CoreError countFailure(int step, int errorNumber, const LoadedResult &r, int index) {
+    const EntryFields entry{r.date, index, r.clock, r.student, r.level, r.seconds};
+    return CoreError{QStringLiteral("回数求") + QString::number(step) + errorDescription(errorNumber) +
+                     QString::number(errorNumber) + entryFieldsText(entry) + QStringLiteral("errline") +
+                     QString::number(step)};
+}
+
 void clearTallies(SharedState &state) {
     state.todayCount.fill(0);
     state.todayPoints.fill(0);
@@ -59,58 +156,29 @@ void clearTallies(SharedState &state) {
 
 std::optional<CoreError> aggregateResults(SharedState &state, const QDateTime &now, const ResultsAccess &access) {
     clearTallies(state);
-    if (std::optional<CoreError> error = loadResults(state, access)) return error;
 
     // One reading of the clock for the whole pass, so every record is judged against the same moment.
+    Moment when;
     const double moment = serialMoment(now);
-    const double today = serialDayNumber(now.date());
-
+    when.today = serialDayNumber(now.date());
     // A record counts in a period of n days when its date is after now − n: today and the n − 1
     // days before it; an empty or zero period holds nothing.
-    std::array<double, kLevelSlots> recentAfter{};
-    std::array<double, kLevelSlots> overuseAfter{};
     for (int level = 1; level < kLevelSlots; ++level) {
-        recentAfter[std::size_t(level)] = moment - state.criteriaOf(level).recentDays.toNumber();
-        overuseAfter[std::size_t(level)] = moment - state.criteriaOf(level).overuseDays.toNumber();
+        when.recentAfter[std::size_t(level)] = moment - state.criteriaOf(level).recentDays.toNumber();
+        when.overuseAfter[std::size_t(level)] = moment - state.criteriaOf(level).overuseDays.toNumber();
     }
 
+    if (std::optional<CoreError> error = loadResults(state, access)) return error;
+
+    PointsCache pointsCache;
+    const TallyCells cells(state);
+    const LoadedResult *runs = state.loadedResults.data();
     const int loaded = int(state.loadedResults.size());
     for (int i = 0; i < loaded; ++i) {
-        const LoadedResult &r = state.loadedResults[std::size_t(i)];
-        const int level = r.level;
-        const int student = r.student;
-        if (level < 1 || level >= kLevelSlots) continue;
-        const std::int32_t t = r.seconds;
-        const double d = r.date;
-        const bool counted = t < kCountedBelow;
-
-        const auto failure = [&](int step, int errorNumber) {
-            const QString n = QString::number(errorNumber);
-            const EntryFields entry{d, i + 1, r.clock, student, level, t};
-            return CoreError{QStringLiteral("回数求") + QString::number(step) + errorDescription(errorNumber) + n +
-                             entryFieldsText(entry) + QStringLiteral("errline") + QString::number(step)};
-        };
-
-        if (counted && !addCount(state.totalCount(level, student))) return failure(kStepCount, kOverflowError);
-
-        const RunPoints p = runPoints(state.criteriaOf(level), t);
-        if (!p.ok) return failure(kStepPoints, p.errorNumber);
-
-        if (d > recentAfter[std::size_t(level)]) {
-            if (counted && !addCount(state.recentCount(level, student))) return failure(kStepRecent, kOverflowError);
-            if (!addPoints(state.recentPoints(level, student), p.points)) return failure(kStepRecent, kOverflowError);
-        }
-        if (d > overuseAfter[std::size_t(level)]) {
-            if (counted && !addCount(state.overusePeriodCount(level, student)))
-                return failure(kStepOveruse, kOverflowError);
-            if (!addPoints(state.overusePeriodPoints(level, student), p.points))
-                return failure(kStepOveruse, kOverflowError);
-        }
-        if (!addPoints(state.totalPoints(level, student), p.points)) return failure(kStepTotalPoints, kOverflowError);
-        if (std::floor(d) == today) {
-            if (counted) state.todayCount(level, student) += 1.0f;
-            if (!addPoints(state.todayPoints(level, student), p.points)) return failure(kStepToday, kOverflowError);
-        }
+        const LoadedResult &run = runs[i];
+        int errorNumber = 0;
+        if (const int step = tallyRun(state, cells, pointsCache, when, run, &errorNumber))
+            return countFailure(step, errorNumber, run, i + 1);
     }
     return std::nullopt;
 }

@@ -40,6 +40,16 @@ int computeBase(std::int32_t targetTime, std::int32_t seconds, int *base) {
     return 0;
 }
 
+// Base points times the multiplier, cut to a whole number; false when it does not fit.
+bool scale(int base, float multiplier, std::int32_t *points) {
+    // The product is taken in single precision: 10 × 0.7f is 7 there, 6.99… in double.
+    const float product = float(base) * multiplier;
+    const double whole = std::floor(double(product));
+    if (!fitsInt32(whole)) return false;  // NaN fails too
+    *points = std::int32_t(whole);
+    return true;
+}
+
 }  // namespace
 
 std::optional<int> basePoints(std::int32_t targetTime, std::int32_t seconds) {
@@ -49,24 +59,25 @@ std::optional<int> basePoints(std::int32_t targetTime, std::int32_t seconds) {
 }
 
 std::optional<std::int32_t> scaledPoints(int basePoints, float multiplier) {
-    // The product is taken in single precision: 10 × 0.7f is 7 there, 6.99… in double.
-    const float product = float(basePoints) * multiplier;
-    const double whole = std::floor(double(product));
-    if (!fitsInt32(whole)) return std::nullopt;  // NaN fails too
-    return std::int32_t(whole);
+    std::int32_t points = 0;
+    if (!scale(basePoints, multiplier, &points)) return std::nullopt;
+    return points;
 }
 
 RunPoints runPoints(const LevelCriteria &criteria, std::int32_t seconds) {
     int base = 0;
     if (const int error = computeBase(criteria.targetTime, seconds, &base)) return {0, false, error};
-    const std::optional<std::int32_t> points = scaledPoints(base, criteria.pointMultiplier);
-    if (!points) return {0, false, kOverflow};
-    return {*points, true, 0};
+    std::int32_t points = 0;
+    if (!scale(base, criteria.pointMultiplier, &points)) return {0, false, kOverflow};
+    return {points, true, 0};
 }
 
 JudgementPoints judgementPoints(const LevelCriteria &criteria, std::int32_t recordedTime) {
-    const int base = basePoints(criteria.targetTime, recordedTime).value_or(0);
-    return {base, scaledPoints(base, criteria.pointMultiplier).value_or(0)};
+    int base = 0;
+    if (computeBase(criteria.targetTime, recordedTime, &base) != 0) return {0, 0};
+    std::int32_t earned = 0;
+    if (!scale(base, criteria.pointMultiplier, &earned)) earned = 0;
+    return {base, earned};
 }
 
 }  // namespace tsubura

@@ -18,12 +18,6 @@ void putUnsigned(char *out, std::uint64_t value, int size) {
     for (int i = 0; i < size; ++i) out[i] = char((value >> (8 * i)) & 0xff);
 }
 
-std::uint64_t getUnsigned(const char *in, int size) {
-    std::uint64_t value = 0;
-    for (int i = 0; i < size; ++i) value |= std::uint64_t(static_cast<unsigned char>(in[i])) << (8 * i);
-    return value;
-}
-
 // Exactly five bytes: longer fields are cut, shorter ones filled with `fill`.
 void putField(char *out, const QByteArray &field, char fill) {
     const int n = int(std::min<qsizetype>(field.size(), 5));
@@ -39,16 +33,6 @@ void packNumbers(char *bytes, const ResultNumbers &numbers) {
     putUnsigned(bytes + 16, std::uint16_t(numbers.studentNo), 2);
     putUnsigned(bytes + 18, std::uint16_t(numbers.level), 2);
     putUnsigned(bytes + 20, std::uint32_t(numbers.seconds), 4);
-}
-
-ResultNumbers unpackNumbers(const char *bytes) {
-    ResultNumbers n;
-    n.recordDate = std::bit_cast<double>(getUnsigned(bytes + 0, 8));
-    n.recordClock = std::bit_cast<double>(getUnsigned(bytes + 8, 8));
-    n.studentNo = std::int16_t(std::uint16_t(getUnsigned(bytes + 16, 2)));
-    n.level = std::int16_t(std::uint16_t(getUnsigned(bytes + 18, 2)));
-    n.seconds = std::int32_t(std::uint32_t(getUnsigned(bytes + 20, 4)));
-    return n;
 }
 
 PackedRecord packRecord(const ResultRecord &record) {

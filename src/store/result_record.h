@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <cstdint>
 
 namespace tsubura {
@@ -37,7 +39,7 @@ struct ResultNumbers {
     std::int16_t level = 0;
     std::int32_t seconds = 0;
 };
-ResultNumbers unpackNumbers(const char *bytes);
+inline ResultNumbers unpackNumbers(const char *bytes);
 void packNumbers(char *bytes, const ResultNumbers &numbers);
 
 // The record the program appends for a finished run, stamped with `now` (one clock reading).
@@ -53,5 +55,32 @@ double dayFraction(const QTime &time);
 // A moment as a serial day number with its fraction, as the period tests compare it.
 double serialMoment(const QDateTime &moment);
 QTime timeFromDayFraction(double fraction);
+
+namespace detail {
+// One little-endian field; a single load on a little-endian machine.
+template <typename U>
+U loadLittleEndian(const char *in) {
+    if constexpr (std::endian::native == std::endian::little) {
+        U value;
+        std::memcpy(&value, in, sizeof value);
+        return value;
+    } else {
+        U value = 0;
+        for (std::size_t i = 0; i < sizeof(U); ++i) value |= U(U(static_cast<unsigned char>(in[i])) << (8 * i));
+        return value;
+    }
+}
+}  // namespace detail
+
+// Inline: the loader calls it for every record of the file.
+inline ResultNumbers unpackNumbers(const char *bytes) {
+    ResultNumbers n;
+    n.recordDate = std::bit_cast<double>(detail::loadLittleEndian<std::uint64_t>(bytes + 0));
+    n.recordClock = std::bit_cast<double>(detail::loadLittleEndian<std::uint64_t>(bytes + 8));
+    n.studentNo = std::bit_cast<std::int16_t>(detail::loadLittleEndian<std::uint16_t>(bytes + 16));
+    n.level = std::bit_cast<std::int16_t>(detail::loadLittleEndian<std::uint16_t>(bytes + 18));
+    n.seconds = std::bit_cast<std::int32_t>(detail::loadLittleEndian<std::uint32_t>(bytes + 20));
+    return n;
+}
 
 }  // namespace tsubura

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -135,12 +136,11 @@ SystemError systemError(int errnum) {
     return {errnum, text};
 }
 
-std::optional<SystemError> readPackedResults(const QString &path, std::int64_t maxRecords, OpenMode mode,
-                                             const Pause &pause, PackedResults *out) {
-    out->bytes.clear();
-    out->totalRecords = 0;
-    out->firstRecordNumber = 1;
-    out->trailingBytes = 0;
+std::optional<SystemError> scanResults(const QString &path, std::int64_t maxRecords, OpenMode mode,
+                                       const Pause &pause, const RecordBlockVisitor &visit,
+                                       ResultsExtent *extent) {
+    ResultsExtent found;
+    if (extent) *extent = found;
 
     int error = 0;
     // Read-only first, so a file on a read-only share can still be shown.
@@ -155,32 +155,46 @@ std::optional<SystemError> readPackedResults(const QString &path, std::int64_t m
     struct stat st {};
     if (::fstat(file.get(), &st) != 0) return fail(errno);
     const std::int64_t size = st.st_size;
-    out->totalRecords = size / kRecordSize;
-    out->trailingBytes = int(size % kRecordSize);
-    const std::int64_t wanted = std::clamp<std::int64_t>(maxRecords, 0, out->totalRecords);
-    out->firstRecordNumber = out->totalRecords - wanted + 1;
+    found.totalRecords = size / kRecordSize;
+    found.trailingBytes = int(size % kRecordSize);
+    const std::int64_t wanted = std::clamp<std::int64_t>(maxRecords, 0, found.totalRecords);
+    found.firstRecordNumber = found.totalRecords - wanted + 1;
+    if (extent) *extent = found;
 
-    out->bytes.resize(std::size_t(wanted) * kRecordSize);
-    std::size_t got = 0;
-    if (const int e = readAll(file.get(), out->bytes.data(), out->bytes.size(),
-                              off_t(out->firstRecordNumber - 1) * kRecordSize, &got))
-        return fail(e);
-    out->bytes.resize(got / kRecordSize * kRecordSize);
+    // A block that stays in the cache, instead of the whole file at once.
+    constexpr int kBlockRecords = 2048;
+    const auto block = std::make_unique_for_overwrite<char[]>(std::size_t(kBlockRecords) * kRecordSize);
+    std::int64_t number = found.firstRecordNumber;
+    const std::int64_t end = found.firstRecordNumber + wanted;
+    while (number < end) {
+        const int count = int(std::min<std::int64_t>(kBlockRecords, end - number));
+        std::size_t got = 0;
+        if (const int e = readAll(file.get(), block.get(), std::size_t(count) * kRecordSize,
+                                  off_t(number - 1) * kRecordSize, &got))
+            return fail(e);
+        const int whole = int(got / kRecordSize);
+        if (whole > 0 && !visit(block.get(), whole, number)) break;
+        if (whole < count) break;  // the file was cut short meanwhile
+        number += whole;
+    }
     return std::nullopt;
 }
 
 std::optional<SystemError> readResults(const QString &path, std::int64_t maxRecords, OpenMode mode,
                                        const Pause &pause, ResultsSnapshot *out) {
-    PackedResults packed;
-    const std::optional<SystemError> error = readPackedResults(path, maxRecords, mode, pause, &packed);
     out->records.clear();
-    out->totalRecords = packed.totalRecords;
-    out->firstRecordNumber = packed.firstRecordNumber;
-    out->trailingBytes = packed.trailingBytes;
-    if (error) return error;
-    out->records.reserve(std::size_t(packed.count()));
-    for (std::int64_t i = 0; i < packed.count(); ++i) out->records.push_back(unpackRecord(packed.record(i)));
-    return std::nullopt;
+    ResultsExtent extent;
+    const std::optional<SystemError> error = scanResults(
+        path, maxRecords, mode, pause,
+        [out](const char *records, int count, std::int64_t) {
+            for (int i = 0; i < count; ++i) out->records.push_back(unpackRecord(records + i * kRecordSize));
+            return true;
+        },
+        &extent);
+    out->totalRecords = extent.totalRecords;
+    out->firstRecordNumber = extent.firstRecordNumber;
+    out->trailingBytes = extent.trailingBytes;
+    return error;
 }
 
 std::optional<CoreError> appendResult(const QString &path, const ResultRecord &record, const Pause &pause) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -35,20 +36,22 @@ enum class OpenMode {
     MustExist,        // tools: a missing file is an error
 };
 
-// The newest whole records as they lie in the file, 44 bytes each, for readers that want only
-// a few fields of many records.
-struct PackedResults {
-    std::vector<char> bytes;
-    std::int64_t totalRecords = 0;
-    std::int64_t firstRecordNumber = 1;
-    int trailingBytes = 0;
-    std::int64_t count() const { return std::int64_t(bytes.size()) / kRecordSize; }
-    const char *record(std::int64_t index) const { return bytes.data() + index * kRecordSize; }
+// Where a scan of the file starts and what it found at the end.
+struct ResultsExtent {
+    std::int64_t totalRecords = 0;       // whole records in the file
+    std::int64_t firstRecordNumber = 1;  // number of the first record visited
+    int trailingBytes = 0;               // bytes of a partial record after the last whole one
 };
 
-// As readResults, without unpacking. `out->bytes` keeps its capacity from call to call.
-std::optional<SystemError> readPackedResults(const QString &path, std::int64_t maxRecords, OpenMode mode,
-                                             const Pause &pause, PackedResults *out);
+// Receives `count` packed records of 44 bytes, numbered from `firstNumber`, in file order.
+// Returning false ends the scan early.
+using RecordBlockVisitor = std::function<bool(const char *records, int count, std::int64_t firstNumber)>;
+
+// As readResults, without unpacking: the records pass a block at a time through a small buffer,
+// for readers that want a few fields of many records.
+std::optional<SystemError> scanResults(const QString &path, std::int64_t maxRecords, OpenMode mode,
+                                       const Pause &pause, const RecordBlockVisitor &visit,
+                                       ResultsExtent *extent = nullptr);
 
 // Opens `path` (created empty when missing, with CreateIfMissing), reads the newest
 // `maxRecords` whole records under a shared lock and closes it. Lock contention is waited for
