@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fcntl.h>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
+#include "bench_support.h"
 #include "evaluation/aggregation.h"
 #include "store/results_file.h"
 
@@ -105,38 +105,9 @@ void BM_ReadAndClearBaseline(benchmark::State &bench) {
 BENCHMARK(BM_Aggregate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndClearBaseline)->Unit(benchmark::kMillisecond);
 
-// Keeps the medians so the ratio can be printed after the run.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs)
-            if (run.aggregate_name == "median") medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians;
-};
-
 }  // namespace
 
 int main(int argc, char **argv) {
-    // Medians of several repetitions, the two benchmarks' repetitions interleaved so that a
-    // drifting machine affects both alike, unless the command line asks otherwise.
-    std::vector<char *> args(argv, argv + argc);
-    std::string repetitions = "--benchmark_repetitions=21";
-    std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    args.insert(args.begin() + 1, {repetitions.data(), aggregatesOnly.data(), interleave.data()});
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
-
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    const auto aggregate = reporter.medians.find("BM_Aggregate");
-    const auto baseline = reporter.medians.find("BM_ReadAndClearBaseline");
-    if (aggregate != reporter.medians.end() && baseline != reporter.medians.end() && baseline->second > 0)
-        std::printf("ratio aggregate/baseline = %.2f\n", aggregate->second / baseline->second);
-    return 0;
+    return tsubura::bench::runWithRatio(argc, argv, "BM_Aggregate", "BM_ReadAndClearBaseline",
+                                        "ratio aggregate/baseline");
 }

@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
 
+#include "bench_support.h"
 #include "roster/roster.h"
 #include "shell/shared_state.h"
 #include "shell/text_file.h"
@@ -68,7 +68,7 @@ void BM_ReadAndDecode(benchmark::State &bench) {
         benchmark::DoNotOptimize(text.data());
     }
 }
-BENCHMARK(BM_ReadAndDecode)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadAndDecode)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadRoster(benchmark::State &bench) {
     auto state = std::make_unique<SharedState>();
@@ -82,30 +82,11 @@ void BM_LoadRoster(benchmark::State &bench) {
     }
     if (state->rosterCount != kStudents) std::abort();
 }
-BENCHMARK(BM_LoadRoster)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
-
-// Keeps the medians so the ratio comes from the same run.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs)
-            if (run.aggregate_name == "median") medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians;
-};
+BENCHMARK(BM_LoadRoster)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
 int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto load = reporter.medians.find("BM_LoadRoster");
-    const auto floor = reporter.medians.find("BM_ReadAndDecode");
-    if (load != reporter.medians.end() && floor != reporter.medians.end())
-        std::printf("loadRoster / read+decode (medians, %d students): %.2f\n", kStudents, load->second / floor->second);
-    return 0;
+    return tsubura::bench::runWithRatio(argc, argv, "BM_LoadRoster", "BM_ReadAndDecode",
+                                        "ratio loadRoster/read+decode (5000 students)");
 }

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "bench_support.h"
 #include "shell/text_file.h"
 #include "store/result_record.h"
 
@@ -69,9 +70,12 @@ void runTool(benchmark::State &state, const QStringList &arguments) {
 void BM_ProcessStartBaseline(benchmark::State &state) { runTool(state, {QStringLiteral("--help")}); }
 void BM_Summary20000(benchmark::State &state) { runTool(state, {QStringLiteral("summary")}); }
 
-BENCHMARK(BM_ProcessStartBaseline)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true)->UseRealTime();
-BENCHMARK(BM_Summary20000)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true)->UseRealTime();
+BENCHMARK(BM_ProcessStartBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Summary20000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) {
+    return tsubura::bench::runWithRatio(argc, argv, "BM_Summary20000", "BM_ProcessStartBaseline",
+                                        "ratio summary/process start");
+}
