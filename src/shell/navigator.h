@@ -1,0 +1,25 @@
+#pragma once
+
+class QWidget;
+
+namespace tsubura {
+
+// Opens the program's windows. Windows never create each other directly: they ask the navigator,
+// so tests can put a recorder in its place and see where a window leads.
+class Navigator {
+public:
+    virtual ~Navigator() = default;
+    // The name selection window, new (start-up, the hub's back button).
+    virtual void showNameSelection() = 0;
+    // Runs the level catalogue routine: the catalogue is written, then the hub is shown.
+    virtual void runLevelCatalogue() = 0;
+    // The version window, modal and centred over `over`; returns when it is closed.
+    virtual void showVersionWindow(QWidget *over) = 0;
+    // The waiting window "Just a moment, please.", shown without waiting; hidden again by hideWaiting.
+    virtual void showWaiting() = 0;
+    virtual void hideWaiting() = 0;
+    // Starts the launcher beside the installation; false (and a message shown) when it cannot.
+    virtual bool startLauncher() = 0;
+};
+
+}  // namespace tsubura
