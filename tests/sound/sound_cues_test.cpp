@@ -4,11 +4,13 @@
 #include <functional>
 
 #include "platform/clock.h"
+#include "platform/portaudio_sound_player.h"
 #include "platform/random_source.h"
 #include "shell/shared_state.h"
 #include "sound/sound_configuration.h"
 #include "sound/sound_cues.h"
 #include "sound/sound_fakes.h"
+#include "test_support.h"
 
 namespace tsubura {
 namespace {
@@ -177,6 +179,28 @@ TEST(SoundCues, EventWithoutAClosedListIsSilent) {
         EXPECT_FALSE(f.programEnd.ended()) << countSlot.toStdString();
         EXPECT_EQ(f.state.soundFailures, 3) << countSlot.toStdString();  // silence is neither success nor failure
     }
+}
+
+// The whole road with the real player: a listed file missing from a folder whose path has a
+// space fails with the player's own text, and the fourth correct answer in a row ends the program.
+TEST(SoundCues, AListedFileMissingFromTheFolderEndsTheProgramAtTheFourthCorrectAnswer) {
+    test::TempDir dir;
+    dir.writeText(QStringLiteral("音 フォルダ/新音ファイル.txt"), {QStringLiteral("正解音2, maru1, *")});
+    CuesFixture f;
+    f.state.folders.soundDir = dir.file(QStringLiteral("音 フォルダ/"));
+    ASSERT_FALSE(loadSoundConfiguration(f.state).has_value());
+    PortAudioSoundPlayer player;
+    Platform platform{f.clock, f.random, f.messages, f.programEnd, f.starter, player, f.waiter};
+    SoundCues cues(f.state, platform);
+    for (int i = 0; i < 3; ++i) cues.playCorrect();
+    EXPECT_FALSE(f.programEnd.ended());
+    cues.playCorrect();
+    ASSERT_EQ(f.messages.boxes.size(), 1);
+    const QString missing = dir.file(QStringLiteral("音 フォルダ/maru1.wav"));
+    EXPECT_TRUE(f.messages.boxes[0].text.startsWith(QStringLiteral("音声がでません。先生を呼びなさい。\r\n") + missing))
+        << f.messages.boxes[0].text.toStdString();
+    EXPECT_TRUE(f.programEnd.ended());
+    EXPECT_EQ(f.state.mciCommand, QStringLiteral("play ") + missing + QStringLiteral(" wait"));
 }
 
 }  // namespace
