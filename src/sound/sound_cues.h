@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "platform/services.h"
 #include "platform/sound_player.h"
@@ -26,10 +27,10 @@ public:
     void playLevelCleared();   // 合格.wav
 
 private:
-    // Plays a random file of the event; an event without a closed list is silent.
-    SoundResult playEvent(int event);
+    // Plays a random file of the event; an event without a closed list is silent (nothing).
+    std::optional<SoundResult> playEvent(int event);
     SoundResult playFile(const QString &fileName);
-    void countAnswerSound(const SoundResult &result);
+    void countAnswerSound(const std::optional<SoundResult> &result);
 
     SharedState &state_;
     Platform &platform_;
