@@ -226,6 +226,13 @@ TEST_F(NameselTest, GradeFiltersNarrowTheList) {
         EXPECT_EQ(form->numberList(), c.numbers);
         EXPECT_EQ(list()->count(), c.numbers.size() + 1);
     }
+    // The combo itself drives the same rebuild: one step down from 全学年 is 中学生全体.
+    QComboBox *combo = control<QComboBox>(QStringLiteral("Combo1"));
+    combo->setCurrentIndex(0);
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(state->gradeFilterText, QStringLiteral("中学生全体"));
+    EXPECT_EQ(form->numberList(), (QStringList{"3", "4"}));
+    form->gradeFilterChosen(QStringLiteral("全学年"));
     EXPECT_EQ(rows().last(), QStringLiteral("ゼロ") + ws(4) + sp(2) + W + "/" + sp(7));
 }
 
@@ -393,6 +400,32 @@ TEST_F(NameselTest, ARosterThatAppearsDuringTheWaitIsListed) {
     EXPECT_EQ(form->attemptCounter(), 2);
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(form->numberList(), QStringList{"12"});
+}
+
+TEST_F(NameselTest, AnOptionChosenDuringTheWaitRebuildsOnceWithoutDuplicates) {
+    QFile::remove(dir.file(kRosterFileName));
+    waiter.onWait = [this](int count) {
+        if (count != 1) return;
+        writeRoster({QStringLiteral("12,2019,0,0,\"山田\",0,,")});
+        form->optionChosen(2);  // nested rebuild: succeeds and resets the counter
+    };
+    EXPECT_TRUE(window().名簿表示());
+    EXPECT_EQ(form->displayOption(), 2);
+    EXPECT_EQ(form->attemptCounter(), 1);
+    EXPECT_EQ(rows(), (QStringList{QStringLiteral("－－－－－－"), QStringLiteral("小1 山田") + ws(4) + sp(2) + W + "/" + sp(5)}));
+    EXPECT_EQ(form->numberList(), QStringList{"12"});
+}
+
+TEST_F(NameselTest, ShowingTheWindowLoadsAndActivatesIt) {
+    writeRoster({QStringLiteral("12,2019,0,0,\"山田\",0,,")});
+    window().show();
+    EXPECT_FALSE(control<QWidget>(QStringLiteral("Picture5"))->isHidden());  // the wait panel first
+    QTRY_COMPARE(form->displayOption(), 1);
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("Combo1"))->count(), 12);
+    EXPECT_EQ(form->numberList(), QStringList{"12"});
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("Picture5"))->isHidden());
+    form->start();  // runs once only
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("Combo1"))->count(), 12);
 }
 
 TEST_F(NameselTest, TwentyFiveNamesAreAllListedAndSelectable) {

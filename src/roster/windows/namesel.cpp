@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -297,6 +299,13 @@ bool namesel::名簿表示() {
     std::sort(sortedRows_.begin(), sortedRows_.end());
 
     progressMark_ = 10;
+    {
+        // A rebuild nested in the failure wait has filled the list already; start it afresh.
+        const QSignalBlocker blocker(list1_);
+        list1_->clear();
+        list1_->addItem(kSeparatorRow);
+    }
+    numberList_.clear();
     const QString filter = combo1_->currentText().isEmpty() ? kFilterEntries.first() : combo1_->currentText();
     {
         const QSignalBlocker blocker(list1_);
@@ -388,7 +397,9 @@ void namesel::gradeFilterChosen(const QString &text) {
 }
 
 void namesel::titleClicked() {
+    versionOpen_ = true;
     navigator_.showVersionWindow(this);
+    versionOpen_ = false;
     // Closing the version window makes this window active again.
     activeHandled_ = true;
     activate();
@@ -433,6 +444,12 @@ void namesel::keyPressEvent(QKeyEvent *event) {
     ScaledForm::keyPressEvent(event);
 }
 
+void namesel::showEvent(QShowEvent *event) {
+    ScaledForm::showEvent(event);
+    // Let the window paint with its wait panel before the first rebuild.
+    if (!started_ && !event->spontaneous()) QTimer::singleShot(0, this, [this] { start(); });
+}
+
 void namesel::changeEvent(QEvent *event) {
     ScaledForm::changeEvent(event);
     if (event->type() != QEvent::ActivationChange) return;
@@ -441,7 +458,7 @@ void namesel::changeEvent(QEvent *event) {
         return;
     }
     // One run per activation; the first one belongs to start().
-    if (!started_ || activeHandled_) return;
+    if (!started_ || activeHandled_ || versionOpen_) return;
     activeHandled_ = true;
     activate();
 }

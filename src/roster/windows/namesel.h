@@ -27,7 +27,7 @@ public:
     namesel(SharedState &state, Platform &platform, Navigator &navigator, std::function<void()> playWrongSound,
             QWidget *parent = nullptr);
 
-    // Load, then the first activation; whoever shows the window calls it once after showing.
+    // Load, then the first activation. Showing the window runs it once; tests call it directly.
     void start();
     // The load sequence: colours, seed, the list with option 0, title, wait panel hidden.
     void load();
@@ -54,6 +54,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -74,6 +75,7 @@ private:
     bool started_ = false;
     bool activeHandled_ = false;
     bool inActivation_ = false;
+    bool versionOpen_ = false;
 
     QStringList sortedRows_;  // List2: row texts, ascending
     QStringList numberList_;  // List3: student numbers of the name list's rows after the first
