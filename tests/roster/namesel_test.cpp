@@ -309,8 +309,9 @@ TEST_F(NameselTest, KeysOneZeroEnterAndSpace) {
     EXPECT_EQ(navigator.catalogueRuns, 1);
     EXPECT_EQ(state->currentStudentNo, 13);
 
-    // With the O.K. button hidden, "1" does nothing more.
+    // With the O.K. button hidden, neither "1" nor a repeated Enter confirms again.
     QTest::keyClick(control<QComboBox>(QStringLiteral("Combo1")), '1');
+    QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(navigator.catalogueRuns, 1);
     EXPECT_EQ(wrongSounds, 1);
 
@@ -388,6 +389,16 @@ TEST_F(NameselTest, TheSixthFailureShowsTheMarkAndEnds) {
                                               QString::number(expected->errorNumber)});
         EXPECT_EQ(programEnd.statuses, std::vector<int>{1});
     }
+}
+
+TEST_F(NameselTest, AnAggregationFailureIsShownOnceAndEnds) {
+    writeRoster({QStringLiteral("12,2019,0,0,\"山田\",0,,")});
+    state->folders.programDataDir = dir.file(QStringLiteral("missing/"));
+    EXPECT_FALSE(window().名簿表示());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_FALSE(messages.shown[0].startsWith(QStringLiteral("名簿表示")));
+    EXPECT_EQ(programEnd.statuses, std::vector<int>{1});
+    EXPECT_EQ(form->progressMark(), 1.5);
 }
 
 TEST_F(NameselTest, ARosterThatAppearsDuringTheWaitIsListed) {

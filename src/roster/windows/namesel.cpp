@@ -363,6 +363,8 @@ void namesel::rowDoubleClicked(int row) {
 }
 
 void namesel::okClicked() {
+    // Already confirmed: a repeated Enter must not open a second hub.
+    if (command14_->isHidden()) return;
     if (label1_->text() == kChooseName || label1_->text().isEmpty()) {
         if (playWrongSound_) playWrongSound_();
         return;
