@@ -7,6 +7,8 @@
 
 #include "platform_fakes.h"
 #include "shell/shared_state.h"
+#include "hub/windows/hub_placeholder.h"
+#include "shell/windows/BASEFRM.h"
 #include "shell/windows/Firstfrm.h"
 #include "shell/windows/frmver.h"
 #include "test_support.h"
@@ -75,6 +77,33 @@ TEST(Frmver, ShowsTitleVersionAndMakerEveryTime) {
         QTest::keyClick(&window, Qt::Key_Return);
         EXPECT_FALSE(window.isVisible());
     }
+}
+
+TEST(Basefrm, ShowsItsCaptionAtOnce) {
+    auto *waiting = new BASEFRM();
+    waiting->showNow();
+    EXPECT_TRUE(waiting->isVisible());
+    EXPECT_EQ(labelText(waiting, "Label19"), QStringLiteral("Just a moment, please."));
+    render(waiting, QStringLiteral("BASEFRM.png"));
+    waiting->close();
+}
+
+TEST(HubPlaceholder, LeadsBackToTheNameListByButtonAndKey) {
+    SharedState state;
+    state.programTitle = QStringLiteral("ツブラ");
+    state.currentStudentGrade = QStringLiteral("小３");
+    state.seasonColour = 12648384;
+    state.currentStudentName = QStringLiteral("青木 太郎           ");
+    test::NavigatorRecorder navigator;
+    auto *hub = new HubPlaceholder(state, navigator);
+    hub->resize(1024, 768);
+    hub->show();
+    EXPECT_EQ(labelText(hub, "Label12"), QStringLiteral("小３ 青木 太郎"));
+    render(hub, QStringLiteral("hub_placeholder.png"));
+    QTest::keyClick(hub, Qt::Key_7);
+    EXPECT_TRUE(navigator.calls.isEmpty());
+    QTest::keyClick(hub, Qt::Key_0);
+    EXPECT_EQ(navigator.calls, QStringList{QStringLiteral("nameSelection")});
 }
 
 }  // namespace

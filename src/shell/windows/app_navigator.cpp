@@ -1,0 +1,70 @@
+#include "shell/windows/app_navigator.h"
+
+#include <QDir>
+
+#include "hub/windows/hub_placeholder.h"
+#include "roster/windows/namesel.h"
+#include "shell/program_definition.h"
+#include "shell/shared_state.h"
+#include "shell/windows/BASEFRM.h"
+#include "shell/windows/frmver.h"
+
+namespace tsubura {
+
+QString launcherPath(const QString &programDir) {
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("ランチャーc.exe");
+#else
+    const QString name = QStringLiteral("ランチャーc");
+#endif
+    return QDir::cleanPath(programDir + QStringLiteral("../起動/") + name);
+}
+
+AppNavigator::AppNavigator(SharedState &state, Platform &platform)
+    : state_(state), platform_(platform), sounds_(state, platform) {}
+
+void AppNavigator::showNameSelection() {
+    auto *window = new namesel(state_, platform_, *this, [this] { sounds_.playWrong(); });
+    nameWindow_ = window;
+    window->showMaximized();
+    window->load();
+    if (hub_) hub_->close();
+}
+
+void AppNavigator::runLevelCatalogue() {
+    defineLevelCatalogue(state_);
+    auto *hub = new HubPlaceholder(state_, *this);
+    hub_ = hub;
+    hub->showMaximized();
+    // The hub closes the name window as it becomes active.
+    if (nameWindow_) nameWindow_->close();
+}
+
+void AppNavigator::showVersionWindow(QWidget *over) {
+    frmver window(state_, over);
+    if (over) {
+        const QPoint topLeft = over->mapToGlobal(QPoint(0, 0));
+        window.move(topLeft.x() + (over->width() - window.width()) / 2,
+                    topLeft.y() + (over->height() - window.height()) / 2);
+    }
+    window.exec();
+}
+
+void AppNavigator::showWaiting() {
+    if (!waiting_) waiting_ = new BASEFRM();
+    waiting_->showNow();
+}
+
+void AppNavigator::hideWaiting() {
+    if (waiting_) waiting_->close();
+}
+
+bool AppNavigator::startLauncher() {
+    QString error;
+    if (platform_.starter.startDetached(launcherPath(state_.folders.programDir), {QStringLiteral("001")}, &error))
+        return true;
+    platform_.messages.show(QStringLiteral("ランチャーを起動できません。\n") + error);
+    return false;
+}
+
+}  // namespace tsubura

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/services.h"
+#include "shell/navigator.h"
+#include "sound/sound_cues.h"
+
+namespace tsubura {
+
+struct SharedState;
+class BASEFRM;
+
+// Opens the program's real windows.
+class AppNavigator : public Navigator {
+public:
+    AppNavigator(SharedState &state, Platform &platform);
+
+    void showNameSelection() override;
+    void runLevelCatalogue() override;
+    void showVersionWindow(QWidget *over) override;
+    void showWaiting() override;
+    void hideWaiting() override;
+    bool startLauncher() override;
+
+    SoundCues &sounds() { return sounds_; }
+
+private:
+    SharedState &state_;
+    Platform &platform_;
+    SoundCues sounds_;
+    QPointer<QWidget> nameWindow_;
+    QPointer<QWidget> hub_;
+    QPointer<BASEFRM> waiting_;
+};
+
+// Where the launcher lives beside a program folder: <program folder>/../起動/ランチャーc.
+QString launcherPath(const QString &programDir);
+
+}  // namespace tsubura
