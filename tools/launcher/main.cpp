@@ -58,6 +58,7 @@ public:
         connect(list_, &QListWidget::itemActivated, this, [this] { startChosen(); });
         connect(quit, &QPushButton::clicked, this, &QWidget::close);
         resize(640, 480);
+        list_->setFocus();
     }
 
 private:
@@ -85,5 +86,6 @@ int main(int argc, char **argv) {
     installation.cdUp();
     LauncherWindow window(findPrograms(installation, own.dirName()));
     window.show();
+    window.activateWindow();
     return app.exec();
 }

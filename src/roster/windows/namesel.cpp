@@ -225,6 +225,9 @@ void namesel::activate() {
         label1_->show();
         letEventsRun();
         picture5_->hide();
+        // The arrow keys move through the names from the start, without a click first.
+        activateWindow();
+        list1_->setFocus();
     }
     inActivation_ = false;
 }
