@@ -42,10 +42,18 @@ bool QtProgramStarter::startDetached(const QString &program, const QStringList &
 }
 
 void EventPumpWaiter::wait(int milliseconds) {
-    const std::int64_t until = clock_.monotonicMs() + milliseconds;
-    while (clock_.monotonicMs() < until) {
+    // Counted in 10 ms steps; the reference moves by exactly one step, so any excess carries over.
+    constexpr int kStep = 10;
+    std::int64_t reference = clock_.monotonicMs();
+    int steps = 0;
+    while (std::int64_t(steps) * kStep < milliseconds) {
         letEventsRun();
-        QThread::msleep(10);
+        if (clock_.monotonicMs() - reference > kStep) {
+            ++steps;
+            reference += kStep;
+        } else {
+            QThread::msleep(1);
+        }
     }
 }
 

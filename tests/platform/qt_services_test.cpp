@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "platform/qt_services.h"
+#include "platform_fakes.h"
+#include "shell/shared_state.h"
+#include "shell/windows/app_navigator.h"
+
+namespace tsubura {
+namespace {
+
+// A monotonic clock that moves 3 ms at every reading.
+class SteppingClock : public Clock {
+public:
+    QDateTime now() const override { return {}; }
+    std::int64_t monotonicMs() const override { return ms_ += 3; }
+
+private:
+    mutable std::int64_t ms_ = 0;
+};
+
+TEST(EventPumpWaiter, CountsTenMillisecondStepsAndKeepsEventsRunning) {
+    SteppingClock clock;
+    EventPumpWaiter waiter(clock);
+    bool timerFired = false;
+    QTimer::singleShot(0, [&] { timerFired = true; });
+    const std::int64_t start = clock.monotonicMs();
+    waiter.wait(1000);
+    const std::int64_t waited = clock.monotonicMs() - start;
+    EXPECT_TRUE(timerFired);
+    EXPECT_GE(waited, 1000);
+    EXPECT_LT(waited, 1020);  // the excess of each step carries over instead of adding up
+}
+
+TEST(AppNavigator, ALauncherThatCannotStartIsReportedAndTheProgramGoesOn) {
+    test::FakePlatform fake;
+    fake.starter.succeed = false;
+    SharedState state;
+    state.folders.programDir = QStringLiteral("/school/ツブラ/");
+    AppNavigator navigator(state, fake.platform);
+    EXPECT_FALSE(navigator.startLauncher());
+    ASSERT_EQ(fake.starter.started.size(), 1);
+    EXPECT_EQ(fake.starter.started[0], (QStringList{QStringLiteral("/school/起動/ランチャーc"), QStringLiteral("001")}));
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].text.contains(QStringLiteral("ランチャー")));
+    EXPECT_FALSE(fake.programEnd.ended());
+}
+
+}  // namespace
+}  // namespace tsubura
