@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 #include "platform/clock.h"
 #include "platform/random_source.h"
@@ -18,42 +19,46 @@ struct RecordedMessage {
 class MessageRecorder : public MessageSink {
 public:
     void show(const QString &text, const QString &title) override { shown.append({text, title}); }
+    // The texts of the boxes shown, in order.
+    QStringList texts() const {
+        QStringList out;
+        for (const RecordedMessage &m : shown) out.append(m.text);
+        return out;
+    }
     QList<RecordedMessage> shown;
 };
 
+// Ended once any status is recorded; clearing the statuses starts over.
 class ProgramEndRecorder : public ProgramEnd {
 public:
-    void end(int exitStatus) override {
-        ended_ = true;
-        statuses.append(exitStatus);
-    }
-    bool ended() const override { return ended_; }
+    void end(int exitStatus) override { statuses.append(exitStatus); }
+    bool ended() const override { return !statuses.isEmpty(); }
     QList<int> statuses;
-
-private:
-    bool ended_ = false;
 };
 
 class StarterRecorder : public ProgramStarter {
 public:
     bool startDetached(const QString &program, const QStringList &arguments, QString *error) override {
         started.append(QStringList{program} + arguments);
-        if (!succeed) *error = QStringLiteral("cannot start ") + program;
+        if (!succeed && error) *error = QStringLiteral("cannot start ") + program;
         return succeed;
     }
     QList<QStringList> started;
     bool succeed = true;
 };
 
-// Waits by moving the fake clock, so a test never sleeps.
+// Waits by moving the fake clock, so a test never sleeps. An optional hook runs after each wait
+// with the number of waits so far (something happening meanwhile, such as a file appearing).
 class ClockWaiter : public Waiter {
 public:
     explicit ClockWaiter(FakeClock &clock) : clock_(clock) {}
     void wait(int milliseconds) override {
         waits.append(milliseconds);
         clock_.advance(milliseconds);
+        if (onWait) onWait(int(waits.size()));
     }
     QList<int> waits;
+    std::function<void(int count)> onWait;
 
 private:
     FakeClock &clock_;
@@ -63,14 +68,20 @@ class NavigatorRecorder : public Navigator {
 public:
     void showNameSelection() override { calls << QStringLiteral("nameSelection"); }
     void runLevelCatalogue() override { calls << QStringLiteral("levelCatalogue"); }
-    void showVersionWindow(QWidget *) override { calls << QStringLiteral("version"); }
+    void showVersionWindow(QWidget *over) override {
+        calls << QStringLiteral("version");
+        versionOver.append(over);
+    }
     void showWaiting() override { calls << QStringLiteral("showWaiting"); }
     void hideWaiting() override { calls << QStringLiteral("hideWaiting"); }
     bool startLauncher() override {
         calls << QStringLiteral("launcher");
         return launcherStarts;
     }
+    // How many times a call was made.
+    int count(const QString &call) const { return int(calls.count(call)); }
     QStringList calls;
+    QList<QWidget *> versionOver;  // the window each version window was centred over
     bool launcherStarts = true;
 };
 

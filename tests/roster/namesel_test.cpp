@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "platform/clock.h"
+#include "platform_fakes.h"
 #include "platform/random_source.h"
 #include "platform/sound_player.h"
-#include "roster/namesel_fakes.h"
 #include "roster/roster.h"
 #include "shell/shared_state.h"
 #include "store/result_record.h"
@@ -49,6 +49,7 @@ protected:
         state->nameListSwitch = Value(0);
         state->seasonColour = 12648384;
         state->programTitle = QStringLiteral("ツブラ　ドットカード");
+        starter.succeed = false;  // starting other programs is not for these tests
         for (int level = 1; level <= 7; ++level) {
             LevelCriteria &c = state->criteria[level];
             c.targetTime = 20;
@@ -110,13 +111,13 @@ protected:
     std::unique_ptr<SharedState> state = std::make_unique<SharedState>();
     FakeClock clock{kNow};
     RandomSource random;
-    test::RecordingMessages messages;
-    test::RecordingEnd programEnd;
-    test::RefusingStarter starter;
+    test::MessageRecorder messages;
+    test::ProgramEndRecorder programEnd;
+    test::StarterRecorder starter;
     RecordingSoundPlayer sound;
-    test::RecordingWaiter waiter;
+    test::ClockWaiter waiter{clock};
     Platform platform{clock, random, messages, programEnd, starter, sound, waiter};
-    test::RecordingNavigator navigator;
+    test::NavigatorRecorder navigator;
     int wrongSounds = 0;
     std::unique_ptr<namesel> form;
 };
@@ -254,7 +255,7 @@ TEST_F(NameselTest, SelectingAndConfirmingANameSetsTheCurrentStudent) {
     EXPECT_EQ(selectionLine(), QStringLiteral("小1 山田 太郎") + W);
 
     QTest::mouseClick(control<QPushButton>(QStringLiteral("Command14")), Qt::LeftButton);
-    EXPECT_EQ(navigator.catalogueRuns, 1);
+    EXPECT_EQ(navigator.count(QStringLiteral("levelCatalogue")), 1);
     EXPECT_EQ(wrongSounds, 0);
     EXPECT_EQ(state->currentStudentNo, 12);
     EXPECT_EQ(state->currentStudentName, QStringLiteral("山田 太郎") + sp(15));
@@ -271,13 +272,13 @@ TEST_F(NameselTest, DoubleClickShowsTheRowUpToTheSlashAndConfirms) {
     clickRow(1);
     QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(1)).center());
     EXPECT_EQ(selectionLine(), QStringLiteral("中1 とても長い名前の生徒") + sp(2) + W);
-    EXPECT_EQ(navigator.catalogueRuns, 1);
+    EXPECT_EQ(navigator.count(QStringLiteral("levelCatalogue")), 1);
     EXPECT_EQ(state->currentStudentNo, 40);
 
     // On the separator a double click only resets the line.
     form->rowDoubleClicked(0);
     EXPECT_EQ(selectionLine(), QStringLiteral("名前を選びなさい"));
-    EXPECT_EQ(navigator.catalogueRuns, 1);
+    EXPECT_EQ(navigator.count(QStringLiteral("levelCatalogue")), 1);
 }
 
 TEST_F(NameselTest, TheSeparatorCannotBeConfirmed) {
@@ -287,7 +288,7 @@ TEST_F(NameselTest, TheSeparatorCannotBeConfirmed) {
     QTest::mouseClick(control<QPushButton>(QStringLiteral("Command14")), Qt::LeftButton);
     QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(wrongSounds, 2);
-    EXPECT_EQ(navigator.catalogueRuns, 0);
+    EXPECT_EQ(navigator.count(QStringLiteral("levelCatalogue")), 0);
     EXPECT_FALSE(control<QPushButton>(QStringLiteral("Command14"))->isHidden());
     EXPECT_TRUE(control<QWidget>(QStringLiteral("Picture5"))->isHidden());
 }
@@ -301,28 +302,28 @@ TEST_F(NameselTest, KeysOneZeroEnterAndSpace) {
     EXPECT_EQ(wrongSounds, 0);
     QTest::keyClick(list(), '1');  // no name chosen
     EXPECT_EQ(wrongSounds, 1);
-    EXPECT_EQ(navigator.catalogueRuns, 0);
+    EXPECT_EQ(navigator.count(QStringLiteral("levelCatalogue")), 0);
 
     QTest::keyClick(list(), Qt::Key_Down);
     EXPECT_EQ(selectionLine(), QStringLiteral("小1 川田") + ws(4));  // 川 sorts after 山: listed first
     QTest::keyClick(list(), Qt::Key_Space);
-    EXPECT_EQ(navigator.catalogueRuns, 1);
+    EXPECT_EQ(navigator.count(QStringLiteral("levelCatalogue")), 1);
     EXPECT_EQ(state->currentStudentNo, 13);
 
     // With the O.K. button hidden, neither "1" nor a repeated Enter confirms again.
     QTest::keyClick(control<QComboBox>(QStringLiteral("Combo1")), '1');
     QTest::keyClick(list(), Qt::Key_Return);
-    EXPECT_EQ(navigator.catalogueRuns, 1);
+    EXPECT_EQ(navigator.count(QStringLiteral("levelCatalogue")), 1);
     EXPECT_EQ(wrongSounds, 1);
 
-    navigator.launcherStartable = false;
+    navigator.launcherStarts = false;
     QTest::keyClick(list(), '0');
-    EXPECT_EQ(navigator.launcherStarts, 1);
+    EXPECT_EQ(navigator.count(QStringLiteral("launcher")), 1);
     EXPECT_TRUE(programEnd.statuses.empty());
-    navigator.launcherStartable = true;
+    navigator.launcherStarts = true;
     QTest::mouseClick(control<QPushButton>(QStringLiteral("Command7")), Qt::LeftButton);
-    EXPECT_EQ(navigator.launcherStarts, 2);
-    EXPECT_EQ(programEnd.statuses, std::vector<int>{0});
+    EXPECT_EQ(navigator.count(QStringLiteral("launcher")), 2);
+    EXPECT_EQ(programEnd.statuses, QList<int>{0});
 }
 
 TEST_F(NameselTest, EnterInTheListConfirmsTheChosenName) {
@@ -330,7 +331,7 @@ TEST_F(NameselTest, EnterInTheListConfirmsTheChosenName) {
     started();
     list()->setCurrentRow(1);
     QTest::keyClick(list(), Qt::Key_Enter);
-    EXPECT_EQ(navigator.catalogueRuns, 1);
+    EXPECT_EQ(navigator.count(QStringLiteral("levelCatalogue")), 1);
     EXPECT_EQ(state->currentStudentNo, 12);
 }
 
@@ -344,7 +345,7 @@ TEST_F(NameselTest, ClosingTheVersionWindowRebuildsOnOptionOne) {
 
     QTest::mouseClick(control<QLabel>(QStringLiteral("Label4")), Qt::LeftButton);
 
-    ASSERT_EQ(navigator.versionOver.size(), 1u);
+    ASSERT_EQ(navigator.versionOver.size(), 1);
     EXPECT_EQ(navigator.versionOver[0], form.get());
     EXPECT_EQ(form->displayOption(), 1);
     EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option1_1"))->isChecked());
@@ -384,10 +385,10 @@ TEST_F(NameselTest, TheSixthFailureShowsTheMarkAndEnds) {
         waiter.waits.clear();
         form.reset();
         EXPECT_FALSE(window().名簿表示());
-        EXPECT_EQ(waiter.waits, std::vector<int>(6, 5000));
-        EXPECT_EQ(messages.shown, QStringList{QStringLiteral("名簿表示") + c.mark + expected->message +
+        EXPECT_EQ(waiter.waits, QList<int>(6, 5000));
+        EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("名簿表示") + c.mark + expected->message +
                                               QString::number(expected->errorNumber)});
-        EXPECT_EQ(programEnd.statuses, std::vector<int>{1});
+        EXPECT_EQ(programEnd.statuses, QList<int>{1});
     }
 }
 
@@ -396,8 +397,8 @@ TEST_F(NameselTest, AnAggregationFailureIsShownOnceAndEnds) {
     state->folders.programDataDir = dir.file(QStringLiteral("missing/"));
     EXPECT_FALSE(window().名簿表示());
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_FALSE(messages.shown[0].startsWith(QStringLiteral("名簿表示")));
-    EXPECT_EQ(programEnd.statuses, std::vector<int>{1});
+    EXPECT_FALSE(messages.shown[0].text.startsWith(QStringLiteral("名簿表示")));
+    EXPECT_EQ(programEnd.statuses, QList<int>{1});
     EXPECT_EQ(form->progressMark(), 1.5);
 }
 
@@ -407,7 +408,7 @@ TEST_F(NameselTest, ARosterThatAppearsDuringTheWaitIsListed) {
         if (count == 2) writeRoster({QStringLiteral("12,2019,0,0,\"山田\",0,,")});
     };
     EXPECT_TRUE(window().名簿表示());
-    EXPECT_EQ(waiter.waits.size(), 2u);
+    EXPECT_EQ(waiter.waits.size(), 2);
     EXPECT_EQ(form->attemptCounter(), 2);
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(form->numberList(), QStringList{"12"});

@@ -6,10 +6,10 @@
 #include "platform/clock.h"
 #include "platform/portaudio_sound_player.h"
 #include "platform/random_source.h"
+#include "platform_fakes.h"
 #include "shell/shared_state.h"
 #include "sound/sound_configuration.h"
 #include "sound/sound_cues.h"
-#include "sound/sound_fakes.h"
 #include "test_support.h"
 
 namespace tsubura {
@@ -36,11 +36,11 @@ struct CuesFixture {
     SharedState state;
     FakeClock clock;
     RandomSource random;
-    test::SoundTestMessages messages;
-    test::SoundTestProgramEnd programEnd;
-    test::SoundTestStarter starter;
+    test::MessageRecorder messages;
+    test::ProgramEndRecorder programEnd;
+    test::StarterRecorder starter;
     RecordingSoundPlayer player;
-    test::SoundTestWaiter waiter;
+    test::ClockWaiter waiter{clock};
     Platform platform{clock, random, messages, programEnd, starter, player, waiter};
     SoundCues cues{state, platform};
 };
@@ -123,7 +123,7 @@ TEST(SoundCues, AnswerSoundFailuresEndTheProgramOnlyAtTheFourthInARow) {
         // The correct and wrong sounds share one counter.
         for (std::size_t i = 0; i < c.outcomes.size(); ++i) i % 2 == 0 ? f.cues.playCorrect() : f.cues.playWrong();
         EXPECT_EQ(f.programEnd.ended(), c.ends) << c.name;
-        EXPECT_EQ(f.messages.boxes.size(), c.ends ? 1 : 0) << c.name;
+        EXPECT_EQ(f.messages.shown.size(), c.ends ? 1 : 0) << c.name;
         EXPECT_EQ(f.state.soundFailures, c.failuresAfter) << c.name;
     }
 }
@@ -133,11 +133,12 @@ TEST(SoundCues, TheFourthFailureShowsTheErrorTextAndEndsWithAFailureStatus) {
     f.setList(kWrongSound, {QStringLiteral("batu1")});
     f.answer({false, false, false, false});
     for (int i = 0; i < 4; ++i) f.cues.playWrong();
-    ASSERT_EQ(f.messages.boxes.size(), 1);
-    EXPECT_EQ(f.messages.boxes[0].title, QStringLiteral("音声エラー"));
-    EXPECT_EQ(f.messages.boxes[0].text, QStringLiteral("音声がでません。先生を呼びなさい。\r\n") + kFailed.text);
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_EQ(f.messages.shown[0].title, QStringLiteral("音声エラー"));
+    EXPECT_EQ(f.messages.shown[0].text, QStringLiteral("音声がでません。先生を呼びなさい。\r\n") + kFailed.text);
     EXPECT_TRUE(f.programEnd.ended());
-    EXPECT_NE(f.programEnd.status, 0);
+    ASSERT_FALSE(f.programEnd.statuses.isEmpty());
+    EXPECT_NE(f.programEnd.statuses.last(), 0);
     EXPECT_EQ(f.state.mciResult, QStringLiteral("263"));
     EXPECT_EQ(f.state.mciReply, kFailed.text);
 }
@@ -158,7 +159,7 @@ TEST(SoundCues, OtherSoundsNeitherEndTheProgramNorTouchTheCount) {
     }
     EXPECT_EQ(f.player.played.size(), 10);
     EXPECT_FALSE(f.programEnd.ended());
-    EXPECT_TRUE(f.messages.boxes.isEmpty());
+    EXPECT_TRUE(f.messages.shown.isEmpty());
     EXPECT_EQ(f.state.soundFailures, 3);
     f.answer({false});
     f.cues.playCorrect();  // still the fourth answer failure in a row
@@ -195,10 +196,10 @@ TEST(SoundCues, AListedFileMissingFromTheFolderEndsTheProgramAtTheFourthCorrectA
     for (int i = 0; i < 3; ++i) cues.playCorrect();
     EXPECT_FALSE(f.programEnd.ended());
     cues.playCorrect();
-    ASSERT_EQ(f.messages.boxes.size(), 1);
+    ASSERT_EQ(f.messages.shown.size(), 1);
     const QString missing = dir.file(QStringLiteral("音 フォルダ/maru1.wav"));
-    EXPECT_TRUE(f.messages.boxes[0].text.startsWith(QStringLiteral("音声がでません。先生を呼びなさい。\r\n") + missing))
-        << f.messages.boxes[0].text.toStdString();
+    EXPECT_TRUE(f.messages.shown[0].text.startsWith(QStringLiteral("音声がでません。先生を呼びなさい。\r\n") + missing))
+        << f.messages.shown[0].text.toStdString();
     EXPECT_TRUE(f.programEnd.ended());
     EXPECT_EQ(f.state.mciCommand, QStringLiteral("play ") + missing + QStringLiteral(" wait"));
 }
