@@ -87,14 +87,7 @@ void BM_ReadAndClearBaseline(benchmark::State &bench) {
         buffer.resize(std::size_t(kResultCapacity) * kRecordSize);
         if (::pread(fd, buffer.data(), buffer.size(), 0) != ssize_t(buffer.size())) bench.SkipWithError("short read");
         ::close(fd);
-        s.todayCount.fill(0);
-        s.todayPoints.fill(0);
-        s.totalCount.fill(0);
-        s.totalPoints.fill(0);
-        s.recentCount.fill(0);
-        s.recentPoints.fill(0);
-        s.overusePeriodCount.fill(0);
-        s.overusePeriodPoints.fill(0);
+        clearTallies(s);
         s.bestTime.fill(kNoTime);
         benchmark::DoNotOptimize(buffer.data());
         benchmark::DoNotOptimize(s.totalPoints(1, 1));

@@ -141,6 +141,9 @@ CoreError countFailure(int step, int errorNumber, const LoadedResult &r, int ind
                      QString::number(step)};
 }
 
+
+}  // namespace
+
 void clearTallies(SharedState &state) {
     state.todayCount.fill(0);
     state.todayPoints.fill(0);
@@ -151,8 +154,6 @@ void clearTallies(SharedState &state) {
     state.overusePeriodCount.fill(0);
     state.overusePeriodPoints.fill(0);
 }
-
-}  // namespace
 
 std::optional<CoreError> aggregateResults(SharedState &state, const QDateTime &now, const ResultsAccess &access) {
     clearTallies(state);

@@ -340,25 +340,24 @@ void namesel::setOptionChecked(int index) {
     }
 }
 
-void namesel::rowSelected(int row) {
-    if (row < 0) return;
+bool namesel::takeRowNumber(int row) {
+    if (row < 0) return false;
     if (row == 0) {
         label1_->setText(kChooseName);
-        return;
+        return false;
     }
-    if (row - 1 >= numberList_.size()) return;
+    if (row - 1 >= numberList_.size()) return false;
     label2_->setText(numberList_[row - 1]);
+    return true;
+}
+
+void namesel::rowSelected(int row) {
+    if (!takeRowNumber(row)) return;
     label1_->setText(trimSpaces(trimSpaces(list1_->item(row)->text()).left(10)));
 }
 
 void namesel::rowDoubleClicked(int row) {
-    if (row < 0) return;
-    if (row == 0) {
-        label1_->setText(kChooseName);
-        return;
-    }
-    if (row - 1 >= numberList_.size()) return;
-    label2_->setText(numberList_[row - 1]);
+    if (!takeRowNumber(row)) return;
     const QString text = list1_->item(row)->text();
     const qsizetype slash = text.indexOf(QLatin1Char('/'));
     label1_->setText(trimSpaces(slash < 0 ? text : text.left(slash)));

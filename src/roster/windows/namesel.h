@@ -58,6 +58,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Takes the student number of a name row into Label2; the separator row resets the line.
+    bool takeRowNumber(int row);
     // True when the key was one of the window's own.
     bool handleKey(QObject *target, int key, const QString &text);
     void selectFirstRow();
