@@ -78,6 +78,8 @@ public:
         calls << QStringLiteral("launcher");
         return launcherStarts;
     }
+    void closeHub() override { calls << QStringLiteral("closeHub"); }
+    void showJudgement() override { calls << QStringLiteral("judgement"); }
     // How many times a call was made.
     int count(const QString &call) const { return int(calls.count(call)); }
     QStringList calls;

@@ -18,7 +18,7 @@ QRect ScaledForm::scaled(const QRect &d) const {
 }
 
 void ScaledForm::apply(const Placement &p) const {
-    if (p.design.isValid()) p.widget->setGeometry(scaled(p.design));
+    if (!p.design.isNull()) p.widget->setGeometry(scaled(p.design));
     if (p.fontPoints > 0) {
         QFont font = p.widget->font();
         // A point is 20 design units.
@@ -30,6 +30,16 @@ void ScaledForm::apply(const Placement &p) const {
 void ScaledForm::place(QWidget *child, int left, int top, int width, int height, double fontPoints) {
     placements_.append({child, QRect(left, top, width, height), fontPoints});
     apply(placements_.last());
+}
+
+void ScaledForm::setDesignWidth(QWidget *child, int width) {
+    for (Placement &p : placements_) {
+        if (p.widget == child && !p.design.isNull()) {
+            p.design.setWidth(width);
+            apply(p);
+            return;
+        }
+    }
 }
 
 void ScaledForm::setFontPoints(QWidget *child, double fontPoints) {

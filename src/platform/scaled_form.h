@@ -20,6 +20,8 @@ public:
     // parent; with fontPoints > 0 its font size follows the scale too.
     void place(QWidget *child, int left, int top, int width, int height, double fontPoints = 0);
     void setFontPoints(QWidget *child, double fontPoints);
+    // Changes the design width of a placed child (a growing bar) without adding a placement.
+    void setDesignWidth(QWidget *child, int width);
 
     // Pixels per design unit.
     double scale() const { return scale_; }

@@ -20,6 +20,10 @@ public:
     virtual void hideWaiting() = 0;
     // Starts the launcher beside the installation; false (and a message shown) when it cannot.
     virtual bool startLauncher() = 0;
+    // Closes the results hub when an exercise window takes over.
+    virtual void closeHub() {}
+    // The judgement screen, shown without waiting, after an exercise has been recorded.
+    virtual void showJudgement() {}
 };
 
 }  // namespace tsubura
