@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPalette>
 #include <QLabel>
 #include <QTest>
 #include <memory>
@@ -33,6 +34,7 @@ protected:
         state->programTitle = QStringLiteral("ツブラ");
         state->levelNames[kLevel] = QStringLiteral("レベル３");
         state->schoolCode = QStringLiteral("K12");
+        state->loginSeconds = 15 * 3600 + 48 * 60;  // twelve minutes before the fake clock's 16:00
         state->bestTime.fill(kNoTime);
         state->levelBestTime.fill(kNoTime);
         state->criteria[kLevel].targetTime = 30;
@@ -44,6 +46,9 @@ protected:
 
     QString shown(const char *name) const { return form->findChild<QLabel *>(QLatin1String(name))->text(); }
     bool visible(const char *name) const { return !form->findChild<QWidget *>(QLatin1String(name))->isHidden(); }
+    QColor panelColour() const {
+        return form->findChild<QWidget *>(QStringLiteral("Picture2"))->palette().color(QPalette::Window);
+    }
     void type(const QString &text) { QTest::keyClicks(form.get(), text); }
     void space() { QTest::keyClick(form.get(), Qt::Key_Space); }
     void tick(int ms) {
@@ -93,6 +98,13 @@ TEST_F(MainFrmTest, ShownTimeChangesOnlyAtTicksAndSeeAgainCostsFive) {
     EXPECT_EQ(shown("sLabel10"), "8");  // 8.5 rounds to even
 }
 
+TEST_F(MainFrmTest, ElapsedTimeRunsOnAcrossMidnight) {
+    fake.clock.setNow(QDateTime(QDate(2026, 12, 10), QTime(23, 59, 55)));
+    form->スタート();
+    tick(10000);
+    EXPECT_EQ(state->elapsedSeconds, 10);
+}
+
 TEST_F(MainFrmTest, SpaceTwiceWithNothingTypedAddsTenSeconds) {
     space();
     space();
@@ -111,6 +123,7 @@ TEST_F(MainFrmTest, WrongAnswerCostsTenAndNeedsTwoConsecutivePlusesToGoOn) {
     EXPECT_TRUE(visible("Label3"));
     EXPECT_EQ(shown("Label1"), form->card().answerText);
     EXPECT_FALSE(form->covered());
+    EXPECT_EQ(panelColour(), colourFromValue(12632319));
     tick(400);
     EXPECT_EQ(state->elapsedSeconds, 10);
 
@@ -124,6 +137,7 @@ TEST_F(MainFrmTest, WrongAnswerCostsTenAndNeedsTwoConsecutivePlusesToGoOn) {
     EXPECT_TRUE(form->covered());
     EXPECT_TRUE(form->Timer2.isActive());
     EXPECT_TRUE(form->typedAnswer().isEmpty());
+    EXPECT_EQ(panelColour(), colourFromValue(12648384));
     form->timer2Fired();
     EXPECT_FALSE(form->covered());
 
@@ -190,6 +204,15 @@ TEST_F(MainFrmTest, TenthCorrectAnswerRecordsTheTimeOfTheLastTick) {
     EXPECT_EQ(form->typedAnswer(), typed);
     form->endOfExercise();
     EXPECT_EQ(storedRecords().size(), 1u);
+}
+
+TEST_F(MainFrmTest, AFailedRecordIsShownAndEndsTheProgram) {
+    dir.writeBytes("file-not-folder", "x");
+    state->folders.programDataDir = dir.file("file-not-folder") + "/";
+    for (int i = 0; i < 10; ++i) answerCorrectly();
+    EXPECT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fake.programEnd.statuses, QList<int>{1});
+    EXPECT_EQ(navigator.count("judgement"), 0);
 }
 
 TEST_F(MainFrmTest, TimeOutWaitsForJudgingAndRecordsNoTime) {
