@@ -246,6 +246,11 @@ TEST_F(MainFrmTest, RendersCoveredAndFlashing) {
     form->timer1Fired();
     type("12");
     EXPECT_TRUE(form->grab().save(QStringLiteral(TSUBURA_RENDER_DIR) + "/mainfrm_covered.png"));
+    QTest::keyClick(form.get(), Qt::Key_Backspace);
+    QTest::keyClick(form.get(), Qt::Key_Backspace);
+    type(QString::number(form->card().dotCount + 1));
+    space();
+    EXPECT_TRUE(form->grab().save(QStringLiteral(TSUBURA_RENDER_DIR) + "/mainfrm_wrong.png"));
 }
 
 }  // namespace
