@@ -73,6 +73,7 @@ public:
         versionOver.append(over);
     }
     void showWaiting() override { calls << QStringLiteral("showWaiting"); }
+    void startExercise() override { calls << QStringLiteral("exercise"); }
     void hideWaiting() override { calls << QStringLiteral("hideWaiting"); }
     bool startLauncher() override {
         calls << QStringLiteral("launcher");

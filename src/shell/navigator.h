@@ -20,6 +20,9 @@ public:
     virtual void hideWaiting() = 0;
     // Starts the launcher beside the installation; false (and a message shown) when it cannot.
     virtual bool startLauncher() = 0;
+    // The exercise start routine: resets the run fields and shows the exercise window for
+    // state.currentLevel.
+    virtual void startExercise() {}
     // Closes the results hub when an exercise window takes over.
     virtual void closeHub() {}
     // The judgement screen, shown without waiting, after an exercise has been recorded.

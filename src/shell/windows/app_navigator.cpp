@@ -2,7 +2,9 @@
 
 #include <QDir>
 
+#include "exercise/windows/MainFrm.h"
 #include "hub/windows/hub_placeholder.h"
+#include "platform/qt_services.h"
 #include "roster/windows/namesel.h"
 #include "shell/program_definition.h"
 #include "shell/shared_state.h"
@@ -33,11 +35,40 @@ void AppNavigator::showNameSelection() {
 
 void AppNavigator::runLevelCatalogue() {
     defineLevelCatalogue(state_);
-    auto *hub = new HubPlaceholder(state_, *this);
+    showHub();
+}
+
+void AppNavigator::showHub() {
+    auto *hub = new HubPlaceholder(state_, platform_, *this);
     hub_ = hub;
     hub->showMaximized();
     // The hub closes the name window as it becomes active.
     if (nameWindow_) nameWindow_->close();
+    hub->activate();
+}
+
+void AppNavigator::startExercise() {
+    state_.exerciseFinished = 0;
+    state_.endHandled = 0;
+    state_.judging = 0;
+    state_.plusState = 0;
+    state_.correctCount = 0;
+    state_.timeOutState = 0;
+    letEventsRun();
+    auto *exercise = new MainFrm(state_, platform_, *this, sounds_);
+    exercise->setAttribute(Qt::WA_DeleteOnClose);
+    exercise->showMaximized();
+    exercise->activate();
+}
+
+void AppNavigator::closeHub() {
+    if (hub_) hub_->close();
+}
+
+void AppNavigator::showJudgement() {
+    // Until the judgement screen is in, the run goes straight back to the hub.
+    showHub();
+    hideWaiting();
 }
 
 void AppNavigator::showVersionWindow(QWidget *over) {

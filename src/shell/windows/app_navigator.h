@@ -23,10 +23,15 @@ public:
     void showWaiting() override;
     void hideWaiting() override;
     bool startLauncher() override;
+    void startExercise() override;
+    void closeHub() override;
+    void showJudgement() override;
 
     SoundCues &sounds() { return sounds_; }
 
 private:
+    void showHub();
+
     SharedState &state_;
     Platform &platform_;
     SoundCues sounds_;
