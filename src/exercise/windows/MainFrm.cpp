@@ -162,7 +162,7 @@ MainFrm::MainFrm(SharedState &state, Platform &platform, Navigator &navigator, S
         dot->hide();
         shape2_.append(dot);
     }
-    picture1_ = panel(picture2_, QStringLiteral("Picture1"), QColor(255, 255, 255));
+    picture1_ = panel(picture2_, QStringLiteral("Picture1"), colourFromValue(kPaleGreen));
     place(picture1_, kCoverRect.left(), kCoverRect.top(), kCoverRect.width(), kCoverRect.height());
     QLabel *question = label(picture1_, QStringLiteral("Label2"), QStringLiteral("ドッツ（丸）はいくつありましたか"), 1200,
                              1200, 13000, 900, 32, true);
