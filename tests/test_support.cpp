@@ -5,7 +5,11 @@
 #include <QFileInfo>
 #include <stdexcept>
 
+#include "shell/shared_state.h"
 #include "shell/text_file.h"
+#include "store/results_file.h"
+
+#include <gtest/gtest.h>
 
 namespace tsubura::test {
 
@@ -52,6 +56,22 @@ QString writeInstallation(const TempDir &dir) {
     dir.writeText(QStringLiteral("data/音フォルダ/新音ファイル.txt"),
                   {QStringLiteral("正解音2,maru1,maru2,*"), QStringLiteral("間違い音2,batu1,*")});
     return dir.file(QStringLiteral("ツブラ/"));
+}
+
+void setPlainCriteria(SharedState &state) {
+    for (int level = 1; level <= 7; ++level) {
+        LevelCriteria &c = state.criteria[std::size_t(level)];
+        c.targetTime = 20;
+        c.pointMultiplier = 1.0f;
+        c.recentDays = Value(7.0);
+        c.overuseDays = Value(3.0);
+    }
+}
+
+std::vector<ResultRecord> storedRecords(const SharedState &state) {
+    ResultsSnapshot snapshot;
+    EXPECT_FALSE(readResults(resultsFilePath(state.folders), 100, OpenMode::MustExist, sleepingPause(), &snapshot));
+    return snapshot.records;
 }
 
 }  // namespace tsubura::test

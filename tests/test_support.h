@@ -4,6 +4,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <vector>
+
+#include "store/result_record.h"
+
+namespace tsubura {
+struct SharedState;
+}
 
 namespace tsubura::test {
 
@@ -27,5 +34,11 @@ private:
 // file, an empty roster, a criteria table of three levels and a sound configuration.
 // Returns the program folder (ending with "/").
 QString writeInstallation(const TempDir &dir);
+
+// Levels 1 to 7 with target time 20, multiplier 1, a 7-day recent period and a 3-day over-use period.
+void setPlainCriteria(SharedState &state);
+
+// The first 100 records of the state's results file.
+std::vector<ResultRecord> storedRecords(const SharedState &state);
 
 }  // namespace tsubura::test

@@ -46,13 +46,7 @@ class AggregationTest : public ::testing::Test {
 protected:
     AggregationTest() {
         state->folders.programDataDir = dir.path();
-        for (int level = 1; level <= 7; ++level) {
-            LevelCriteria &c = state->criteria[level];
-            c.targetTime = 20;
-            c.pointMultiplier = 1.0f;
-            c.recentDays = Value(7.0);
-            c.overuseDays = Value(3.0);
-        }
+        test::setPlainCriteria(*state);
     }
 
     void write(const std::vector<StoredRun> &runs) { dir.writeBytes(kResultsFileName, fileOf(runs)); }

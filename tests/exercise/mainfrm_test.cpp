@@ -60,11 +60,7 @@ protected:
         space();
     }
 
-    std::vector<ResultRecord> storedRecords() const {
-        ResultsSnapshot snapshot;
-        EXPECT_FALSE(readResults(resultsFilePath(state->folders), 100, OpenMode::MustExist, sleepingPause(), &snapshot));
-        return snapshot.records;
-    }
+    std::vector<ResultRecord> storedRecords() const { return test::storedRecords(*state); }
 
     TempDir dir;
     std::unique_ptr<SharedState> state = std::make_unique<SharedState>();

@@ -50,13 +50,7 @@ protected:
         state->seasonColour = 12648384;
         state->programTitle = QStringLiteral("ツブラ　ドットカード");
         starter.succeed = false;  // starting other programs is not for these tests
-        for (int level = 1; level <= 7; ++level) {
-            LevelCriteria &c = state->criteria[level];
-            c.targetTime = 20;
-            c.pointMultiplier = 1.0f;
-            c.recentDays = Value(7.0);
-            c.overuseDays = Value(3.0);
-        }
+        test::setPlainCriteria(*state);
         writeRuns({});
     }
 
