@@ -81,6 +81,7 @@ public:
     }
     void closeHub() override { calls << QStringLiteral("closeHub"); }
     void showJudgement() override { calls << QStringLiteral("judgement"); }
+    void showHub() override { calls << QStringLiteral("hub"); }
     // How many times a call was made.
     int count(const QString &call) const { return int(calls.count(call)); }
     QStringList calls;

@@ -62,16 +62,18 @@ void ScaledForm::resizeEvent(QResizeEvent *event) {
 
 void setColours(QWidget *widget, const QColor &background, const QColor &text) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::Base, background);
-    palette.setColor(QPalette::Button, background);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Button, background);
+        widget->setAutoFillBackground(true);
+    }
     if (text.isValid()) {
         palette.setColor(QPalette::WindowText, text);
         palette.setColor(QPalette::Text, text);
         palette.setColor(QPalette::ButtonText, text);
     }
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 QColor colourFromValue(unsigned value) { return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff)); }

@@ -46,7 +46,7 @@ private:
     QList<Placement> placements_;
 };
 
-// Sets a widget's background (and optionally text) colour from red, green, blue.
+// Sets a widget's background and text colours; an invalid colour leaves that one as it is.
 void setColours(QWidget *widget, const QColor &background, const QColor &text = QColor());
 
 // A colour from the 32-bit window colour value with red in the low byte.

@@ -27,6 +27,8 @@ public:
     virtual void closeHub() {}
     // The judgement screen, shown without waiting, after an exercise has been recorded.
     virtual void showJudgement() {}
+    // A new results hub, shown and activated (back from the judgement screen).
+    virtual void showHub() {}
 };
 
 }  // namespace tsubura

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "evaluation/windows/FrmSyuuryou.h"
 #include "exercise/windows/MainFrm.h"
 #include "hub/windows/hub_placeholder.h"
 #include "platform/qt_services.h"
@@ -66,9 +67,10 @@ void AppNavigator::closeHub() {
 }
 
 void AppNavigator::showJudgement() {
-    // Until the judgement screen is in, the run goes straight back to the hub.
-    showHub();
-    hideWaiting();
+    auto *judgement = new FrmSyuuryou(state_, platform_, *this, sounds_);
+    judgement->setAttribute(Qt::WA_DeleteOnClose);
+    judgement->showMaximized();
+    judgement->activate();
 }
 
 void AppNavigator::showVersionWindow(QWidget *over) {

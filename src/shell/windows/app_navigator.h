@@ -26,12 +26,11 @@ public:
     void startExercise() override;
     void closeHub() override;
     void showJudgement() override;
+    void showHub() override;
 
     SoundCues &sounds() { return sounds_; }
 
 private:
-    void showHub();
-
     SharedState &state_;
     Platform &platform_;
     SoundCues sounds_;
