@@ -73,7 +73,10 @@ public:
         versionOver.append(over);
     }
     void showWaiting() override { calls << QStringLiteral("showWaiting"); }
-    void startExercise() override { calls << QStringLiteral("exercise"); }
+    bool startExercise() override {
+        calls << QStringLiteral("exercise");
+        return exerciseStarts;
+    }
     void hideWaiting() override { calls << QStringLiteral("hideWaiting"); }
     bool startLauncher() override {
         calls << QStringLiteral("launcher");
@@ -87,6 +90,7 @@ public:
     QStringList calls;
     QList<QWidget *> versionOver;  // the window each version window was centred over
     bool launcherStarts = true;
+    bool exerciseStarts = true;
 };
 
 // Every platform service as a recorder, with a fake clock.

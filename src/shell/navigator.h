@@ -21,8 +21,9 @@ public:
     // Starts the launcher beside the installation; false (and a message shown) when it cannot.
     virtual bool startLauncher() = 0;
     // The exercise start routine: resets the run fields and shows the exercise window for
-    // state.currentLevel.
-    virtual void startExercise() {}
+    // state.currentLevel. False (and a message shown) when the level has no cards; the results
+    // hub is then the window left open.
+    virtual bool startExercise() { return true; }
     // Closes the results hub when an exercise window takes over.
     virtual void closeHub() {}
     // The judgement screen, shown without waiting, after an exercise has been recorded.

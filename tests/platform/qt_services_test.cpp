@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTimer>
 
 #include "platform/qt_services.h"
 #include "platform_fakes.h"
 #include "shell/shared_state.h"
 #include "shell/windows/app_navigator.h"
+#include "test_support.h"
 
 namespace tsubura {
 namespace {
@@ -45,6 +47,27 @@ TEST(AppNavigator, ALauncherThatCannotStartIsReportedAndTheProgramGoesOn) {
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].text.contains(QStringLiteral("ランチャー")));
     EXPECT_FALSE(fake.programEnd.ended());
+}
+
+TEST(AppNavigator, ALevelWithoutCardsIsRefusedAndTheHubStays) {
+    test::TempDir dir;
+    test::FakePlatform fake;
+    SharedState state;
+    state.folders.programDataDir = dir.path();
+    state.folders.dataRoot = dir.path();
+    state.levelCount = 7;
+    state.currentLevel = 9;
+    AppNavigator navigator(state, fake.platform);
+    EXPECT_FALSE(navigator.startExercise());
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].text.contains(QStringLiteral("レベル9")));
+    QWidget *hub = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        EXPECT_NE(window->objectName(), QStringLiteral("MainFrm"));
+        if (window->objectName() == QStringLiteral("seisekitime1") && window->isVisible()) hub = window;
+    }
+    ASSERT_NE(hub, nullptr);
+    hub->close();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "evaluation/windows/FrmSyuuryou.h"
+#include "exercise/card_parameters.h"
 #include "exercise/windows/MainFrm.h"
 #include "hub/windows/hub_placeholder.h"
 #include "platform/qt_services.h"
@@ -48,7 +49,13 @@ void AppNavigator::showHub() {
     hub->activate();
 }
 
-void AppNavigator::startExercise() {
+bool AppNavigator::startExercise() {
+    if (!cardParametersFor(state_.currentLevel)) {
+        hideWaiting();
+        platform_.messages.show(QStringLiteral("レベル%1の問題はありません。").arg(state_.currentLevel));
+        if (!hub_) showHub();
+        return false;
+    }
     state_.exerciseFinished = 0;
     state_.endHandled = 0;
     state_.judging = 0;
@@ -60,6 +67,7 @@ void AppNavigator::startExercise() {
     exercise->setAttribute(Qt::WA_DeleteOnClose);
     exercise->showMaximized();
     exercise->activate();
+    return true;
 }
 
 void AppNavigator::closeHub() {

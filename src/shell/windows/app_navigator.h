@@ -23,7 +23,7 @@ public:
     void showWaiting() override;
     void hideWaiting() override;
     bool startLauncher() override;
-    void startExercise() override;
+    bool startExercise() override;
     void closeHub() override;
     void showJudgement() override;
     void showHub() override;
