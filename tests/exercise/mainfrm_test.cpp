@@ -235,6 +235,21 @@ TEST_F(MainFrmTest, PassLampsGoOutBeforeTheTargetAndMinimumTimes) {
     EXPECT_TRUE(visible("sPicture3_29"));
 }
 
+TEST_F(MainFrmTest, TheAnswerTextsNeverHideADot) {
+    QWidget *panel = form->findChild<QWidget *>(QStringLiteral("Picture2"));
+    QList<QRect> texts;
+    for (const char *name : {"inputLabel", "Label1", "Label3", "Label4"})
+        texts << form->findChild<QWidget *>(QLatin1String(name))->geometry();
+    int dots = 0;
+    for (QWidget *dot : panel->findChildren<QWidget *>()) {
+        if (!dot->objectName().startsWith(QStringLiteral("Shape"))) continue;
+        ++dots;
+        const QRect onPanel(dot->parentWidget()->mapTo(panel, dot->pos()), dot->size());
+        for (const QRect &text : texts) EXPECT_FALSE(onPanel.intersects(text)) << dot->objectName().toStdString();
+    }
+    EXPECT_EQ(dots, 109 + 30);
+}
+
 TEST_F(MainFrmTest, RendersCoveredAndFlashing) {
     form->resize(1024, 768);
     QDir().mkpath(QStringLiteral(TSUBURA_RENDER_DIR));

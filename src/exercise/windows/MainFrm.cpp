@@ -26,6 +26,7 @@ constexpr int kBarLeft = 180;
 constexpr int kBarTop = 1440;
 constexpr int kBarHeight = 150;
 constexpr unsigned kPaleRed = 12632319;
+constexpr int kAnswerRowTop = 8040;
 
 // A filled ellipse, the shape of one dot.
 class DotShape : public QWidget {
@@ -168,19 +169,20 @@ MainFrm::MainFrm(SharedState &state, Platform &platform, Navigator &navigator, S
                              1200, 13000, 900, 32, true);
     question->setAlignment(Qt::AlignCenter);
     QLabel *hint = label(picture1_, QStringLiteral("Label5"), QStringLiteral("もう一度みる（５秒追加）＝スペースのみ"),
-                         1200, 7200, 13000, 600, 18);
+                         1200, 6240, 13000, 600, 18);
     hint->setAlignment(Qt::AlignCenter);
 
-    inputLabel_ = label(picture2_, QStringLiteral("inputLabel"), {}, 6000, 4200, 3360, 1200, 36, true);
+    // The typed answer and the wrong-answer texts sit below the lowest dot, so they never hide one.
+    inputLabel_ = label(picture2_, QStringLiteral("inputLabel"), {}, 6000, kAnswerRowTop, 3360, 960, 36, true);
     inputLabel_->setAlignment(Qt::AlignCenter);
     inputLabel_->setAutoFillBackground(true);
     setColours(inputLabel_, QColor(0, 192, 0));
-    label1_ = label(picture2_, QStringLiteral("Label1"), {}, 5400, 8640, 4560, 840, 24, true);
+    label1_ = label(picture2_, QStringLiteral("Label1"), {}, 5400, 9000, 4560, 780, 24, true);
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setAutoFillBackground(true);
     setColours(label1_, QColor(255, 0, 0));
-    label4_ = label(picture2_, QStringLiteral("Label4"), QStringLiteral("１０秒追加"), 10440, 8760, 2880, 600, 18, true);
-    label3_ = label(picture2_, QStringLiteral("Label3"), QStringLiteral("＋を２回押しなさい"), 720, 8760, 4440, 600, 18,
+    label4_ = label(picture2_, QStringLiteral("Label4"), QStringLiteral("１０秒追加"), 10440, 9060, 2880, 660, 18, true);
+    label3_ = label(picture2_, QStringLiteral("Label3"), QStringLiteral("＋を２回押しなさい"), 720, 9060, 4440, 660, 18,
                     true);
     for (QWidget *w : {static_cast<QWidget *>(label1_), static_cast<QWidget *>(label4_), static_cast<QWidget *>(label3_)})
         w->hide();
