@@ -183,7 +183,10 @@ TEST_F(MainFrmTest, TenthCorrectAnswerRecordsTheTimeOfTheLastTick) {
     for (int i = 0; i < 9; ++i) answerCorrectly();
     tick(42000);
     fake.clock.advance(800);
+    const QDateTime recordedAt = fake.clock.now();
     answerCorrectly();
+    const PackedRecord expected = packRecord(makeResultRecord(recordedAt, kStudent, kLevel, 42, QStringLiteral("K12")));
+    EXPECT_EQ(dir.readBytes(kResultsFileName), QByteArray(expected.data(), kRecordSize));
     EXPECT_EQ(state->exerciseFinished, 1);
     EXPECT_FALSE(form->sTimer1.isActive());
     EXPECT_EQ(state->recordedTime, 42);
@@ -223,6 +226,19 @@ TEST_F(MainFrmTest, TimeOutWaitsForJudgingAndRecordsNoTime) {
     EXPECT_FALSE(visible("lblsss1"));
     ASSERT_EQ(storedRecords().size(), 1u);
     EXPECT_EQ(storedRecords()[0].seconds, kNoTime);
+}
+
+TEST_F(MainFrmTest, TheTenthCorrectAnswerBeatsATimeOutDueWhileItWasJudged) {
+    for (int i = 0; i < 9; ++i) answerCorrectly();
+    state->judging = 1;  // the tick comes while the correct sound of the tenth answer plays
+    tick(100000);
+    state->judging = 0;
+    answerCorrectly();
+    EXPECT_EQ(state->timeOutState, 0);
+    EXPECT_EQ(state->recordedTime, 100);
+    tick(1000);
+    ASSERT_EQ(storedRecords().size(), 1u);
+    EXPECT_EQ(storedRecords()[0].seconds, 100);
 }
 
 TEST_F(MainFrmTest, PassLampsGoOutBeforeTheTargetAndMinimumTimes) {
