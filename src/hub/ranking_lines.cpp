@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "hub/list_marks.h"
 #include "hub/ranking_sort.h"
 #include "roster/grades.h"
 #include "shell/shared_state.h"
@@ -11,9 +12,6 @@ namespace tsubura {
 namespace {
 
 constexpr std::int32_t kFailedTime = 99998;
-
-const QString kCurrentMark = QStringLiteral("●");
-const QString kBlankMark = QStringLiteral("　");
 
 // Ascending keys give descending (primary, secondary): both fit side by side in 64 bits, and
 // bitwise not turns the order round without overflow.
