@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QPalette>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
+#include "exercise/card_layout.h"
 #include "platform_fakes.h"
 #include "shell/shared_state.h"
 #include "sound/sound_cues.h"
@@ -60,6 +62,22 @@ protected:
         space();
     }
 
+    // The centre of a dot of the card that nothing else covers.
+    QPoint freeDotCentre() const {
+        for (int cell : form->card().cells) {
+            const QString name = QStringLiteral("%1_%2").arg(form->card().arranged ? "Shape2" : "Shape1").arg(cell);
+            const auto *dot = form->findChild<QWidget *>(name);
+            const QPoint at = dot->mapTo(form.get(), dot->rect().center());
+            if (form->childAt(at) == dot) return at;
+        }
+        ADD_FAILURE() << "every dot is covered";
+        return {};
+    }
+    // What the window's backing store holds at a point, without letting events run.
+    QColor flushed(const QPoint &at) const {
+        return form->screen()->grabWindow(form->winId(), at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0);
+    }
+
     std::vector<ResultRecord> storedRecords() const { return test::storedRecords(*state); }
 
     TempDir dir;
@@ -81,6 +99,31 @@ TEST_F(MainFrmTest, ActivationFillsTheStripAndFlashesTheFirstCard) {
     EXPECT_GT(form->card().dotCount, 0);
     form->timer1Fired();
     EXPECT_TRUE(form->covered());
+}
+
+TEST_F(MainFrmTest, FlashAndCoverReachTheWindowAtOnceAndTheFlashTimerIsPrecise) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->timer1Fired();
+    form->command6();
+    EXPECT_TRUE(form->Timer1.isActive());
+    EXPECT_EQ(form->Timer1.timerType(), Qt::PreciseTimer);
+    const QPoint dot = freeDotCentre();
+    EXPECT_EQ(flushed(dot), QColor(Qt::red));
+    form->timer1Fired();
+    EXPECT_EQ(flushed(dot), colourFromValue(kPaleGreen));
+}
+
+TEST_F(MainFrmTest, AFlashThatCannotPaintYetStartsItsTimeWithTheFirstFrame) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->timer1Fired();
+    form->setUpdatesEnabled(false);  // as a window not yet exposed: the card cannot be seen
+    form->command6();
+    EXPECT_FALSE(form->Timer1.isActive());
+    form->setUpdatesEnabled(true);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->Timer1.isActive());
 }
 
 TEST_F(MainFrmTest, ShownTimeChangesOnlyAtTicksAndSeeAgainCostsFive) {

@@ -198,6 +198,7 @@ MainFrm::MainFrm(SharedState &state, Platform &platform, Navigator &navigator, S
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setSingleShot(true);
+    Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a 600 ms flash 30 ms early or late
     Timer2.setObjectName(QStringLiteral("Timer2"));
     Timer2.setSingleShot(true);
     Timer2.setInterval(800);
@@ -314,8 +315,18 @@ void MainFrm::問題作成表示() {
 
 void MainFrm::uncoverAndFlash() {
     picture1_->hide();
-    // Paint the uncovered card now, so the flash time counts from what the student sees.
+    // The flash time counts from the frame the student sees: paint it now and start Timer1 once
+    // it has reached the window. A window not yet exposed paints later, and that paint starts it.
+    flashAwaitsPaint_ = false;
+    uncoveredPainted_ = false;
     picture2_->repaint();
+    flashAwaitsPaint_ = true;
+    if (uncoveredPainted_ || !isVisible()) startAwaitedFlash();
+}
+
+void MainFrm::startAwaitedFlash() {
+    if (!flashAwaitsPaint_) return;
+    flashAwaitsPaint_ = false;
     Timer1.start();
 }
 
@@ -359,8 +370,11 @@ void MainFrm::commandkakunin() {
 
 void MainFrm::timer1Fired() {
     Timer1.stop();
+    flashAwaitsPaint_ = false;
     picture1_->show();
     inputLabel_->raise();
+    // At once, not at the next pass of the event loop, or the card stays up longer than its time.
+    picture1_->repaint();
 }
 
 void MainFrm::timer2Fired() {
@@ -396,6 +410,7 @@ void MainFrm::判定後処理() {
         return;
     }
     state_.plusState = 1;
+    flashAwaitsPaint_ = false;  // the card stays up until confirmed, not for a flash
     colourPanels(kPaleRed);
     label3_->show();
     picture1_->hide();
@@ -495,6 +510,12 @@ void MainFrm::endOfExercise() {
 }
 
 bool MainFrm::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Paint && watched == picture2_ && !covered()) {
+        uncoveredPainted_ = true;
+        // A flash still waiting (the window was not exposed) starts here: the frame is flushed in
+        // this same pass, before any timer can fire.
+        startAwaitedFlash();
+    }
     if (event->type() == QEvent::KeyPress) {
         keyPressEvent(static_cast<QKeyEvent *>(event));
         return true;

@@ -75,6 +75,7 @@ private:
     void showTyped();
     void colourPanels(unsigned value);
     void uncoverAndFlash();
+    void startAwaitedFlash();
 
     SharedState &state_;
     Platform &platform_;
@@ -113,6 +114,9 @@ private:
     QLabel *label1_ = nullptr;
     QLabel *label4_ = nullptr;
     QLabel *label3_ = nullptr;
+
+    bool uncoveredPainted_ = false;  // the card panel has painted since the cover came off
+    bool flashAwaitsPaint_ = false;  // Timer1 waits for the uncovered frame
 };
 
 }  // namespace tsubura
