@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <cmath>
 
 #include "exercise/card_layout.h"
@@ -196,6 +197,19 @@ MainFrm::MainFrm(SharedState &state, Platform &platform, Navigator &navigator, S
     setColours(lblsss2_, QColor(0, 192, 192), Qt::red);
     sPicture2_->hide();
 
+    // The actions as hidden buttons: the keys reach them, the student never sees them.
+    const auto hiddenButton = [this](const QString &name, const QString &caption, void (MainFrm::*action)()) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->hide();
+        connect(button, &QPushButton::clicked, this, action);
+    };
+    hiddenButton(QStringLiteral("Command4"), QStringLiteral("Command4"), &MainFrm::command4);
+    hiddenButton(QStringLiteral("Command5"), QStringLiteral("Command5"), &MainFrm::command5);
+    hiddenButton(QStringLiteral("Command6"), QStringLiteral("Command6"), &MainFrm::command6);
+    hiddenButton(QStringLiteral("Commandkakunin"), QStringLiteral("確認"), &MainFrm::commandkakunin);
+
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setSingleShot(true);
     Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a 600 ms flash 30 ms early or late
@@ -330,10 +344,7 @@ void MainFrm::startAwaitedFlash() {
     Timer1.start();
 }
 
-void MainFrm::command5() {
-    label1_->hide();
-    label4_->hide();
-    inputLabel_->setText(QString());
+void MainFrm::command4() {
     card_ = makeCard(params_, platform_.random);
     for (QWidget *dot : shape1_) dot->hide();
     for (QWidget *dot : shape2_) dot->hide();
@@ -343,6 +354,13 @@ void MainFrm::command5() {
         if (entry >= 1 && entry <= shapes.size()) shapes[entry - 1]->show();
     }
     label1_->setText(card_.answerText);
+}
+
+void MainFrm::command5() {
+    label1_->hide();
+    label4_->hide();
+    inputLabel_->setText(QString());
+    command4();
     letEventsRun();
     uncoverAndFlash();
 }

@@ -41,6 +41,7 @@ public:
     void 問題作成表示();
     void 判定();
     void 判定後処理();
+    void command4();        // make a card while the cover is on
     void command5();        // next card
     void command6();        // see again
     void commandkakunin();  // confirm after a wrong answer
