@@ -323,5 +323,16 @@ TEST_F(MainFrmTest, RendersCoveredAndFlashing) {
     EXPECT_TRUE(form->grab().save(QStringLiteral(TSUBURA_RENDER_DIR) + "/mainfrm_wrong.png"));
 }
 
+TEST_F(MainFrmTest, RendersAnArrangedCardOfThirtyAndTheRecordingNotice) {
+    state->currentLevel = 7;
+    state->criteria[7] = state->criteria[kLevel];
+    form->問題作成表示();
+    for (int i = 0; i < 2000 && form->card().dotCount != 30; ++i) form->command5();
+    ASSERT_EQ(form->card().dotCount, 30);
+    EXPECT_TRUE(form->grab().save(QStringLiteral(TSUBURA_RENDER_DIR) + "/mainfrm_arranged30.png"));
+    for (int i = 0; i < 10; ++i) answerCorrectly();
+    EXPECT_TRUE(form->grab().save(QStringLiteral(TSUBURA_RENDER_DIR) + "/mainfrm_recording.png"));
+}
+
 }  // namespace
 }  // namespace tsubura
