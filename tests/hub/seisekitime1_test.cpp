@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -17,6 +19,7 @@
 #include "platform_fakes.h"
 #include "shell/program_definition.h"
 #include "shell/shared_state.h"
+#include "shell/windows/app_navigator.h"
 #include "store/result_record.h"
 #include "store/results_file.h"
 #include "test_support.h"
@@ -429,6 +432,20 @@ TEST_F(HubTest, AFailedAggregationEndsTheProgram) {
     hub();
     EXPECT_EQ(fake.messages.shown.size(), 1);
     EXPECT_EQ(fake.programEnd.statuses, QList<int>{1});
+}
+
+TEST_F(HubTest, TheProgramOpensTheHubActivatedAndClosesItForAnExercise) {
+    AppNavigator app(*state, fake.platform);
+    app.runLevelCatalogue();
+    QPointer<seisekitime1> opened;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *h = qobject_cast<seisekitime1 *>(w); h && h->isVisible()) opened = h;
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->readyFlag(), 1);
+    EXPECT_EQ(opened->findChild<QLabel *>(QStringLiteral("Label12"))->text(), QStringLiteral("小２ 青木 太郎"));
+    app.closeHub();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(opened, nullptr);
 }
 
 TEST_F(HubTest, Renders) {

@@ -73,6 +73,7 @@ LevelColumn buildLevelColumn(ScaledForm &form, QWidget *area, int level, const Q
     c.list->setObjectName(QStringLiteral("List5_%1").arg(level));
     c.list->setFont(designFont(kGothic));
     c.list->setFocusPolicy(Qt::NoFocus);
+    c.list->setUniformItemSizes(true);  // one font, one line each: lays out 2000 lines at once
     c.list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     form.place(c.list, 0, 2490, kColumnWidth, kColumnHeight - 2490, 10);
 
