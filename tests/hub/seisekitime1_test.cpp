@@ -466,6 +466,8 @@ TEST_F(HubTest, Renders) {
     render(QStringLiteral("seisekitime1_points.png"));
     QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option2_0")), Qt::LeftButton);
     render(QStringLiteral("seisekitime1_time.png"));
+    control<QScrollBar>(QStringLiteral("HScroll1"))->setValue(4);
+    render(QStringLiteral("seisekitime1_scrolled.png"));
     w.dataChangeClicked();
     render(QStringLiteral("seisekitime1_password.png"));
     EXPECT_TRUE(fake.messages.shown.isEmpty());
