@@ -42,6 +42,16 @@ void ScaledForm::setDesignWidth(QWidget *child, int width) {
     }
 }
 
+void ScaledForm::setDesignLeft(QWidget *child, int left) {
+    for (Placement &p : placements_) {
+        if (p.widget == child && !p.design.isNull()) {
+            p.design.moveLeft(left);
+            apply(p);
+            return;
+        }
+    }
+}
+
 void ScaledForm::setFontPoints(QWidget *child, double fontPoints) {
     for (Placement &p : placements_) {
         if (p.widget == child) {

@@ -22,6 +22,8 @@ public:
     void setFontPoints(QWidget *child, double fontPoints);
     // Changes the design width of a placed child (a growing bar) without adding a placement.
     void setDesignWidth(QWidget *child, int width);
+    // Moves a placed child to another design left edge (a column that scrolls).
+    void setDesignLeft(QWidget *child, int left);
 
     // Pixels per design unit.
     double scale() const { return scale_; }

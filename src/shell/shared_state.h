@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -82,6 +83,7 @@ struct SharedState {
     QString currentStudentName;
     QString currentStudentGrade;
     std::int32_t loginSeconds = 0;
+    QDateTime loginMoment;  // the whole login date and time, so minutes survive midnight
 
     // The current exercise.
     std::int16_t currentLevel = 0;
@@ -123,6 +125,9 @@ struct SharedState {
 
     // Level state computed by the hub.
     int finalLevelCleared = 0;
+    // The level in the hub's leftmost column; kept for the whole run, so a new hub opens where
+    // the last one was scrolled to (0 = not yet scrolled).
+    std::int16_t firstVisibleColumn = 0;
 
     // Sound state.
     std::array<std::array<QString, kSoundSlots>, kSoundEvents> soundTable;

@@ -6,9 +6,7 @@
 #include <QTest>
 
 #include "platform_fakes.h"
-#include "shell/program_definition.h"
 #include "shell/shared_state.h"
-#include "hub/windows/hub_placeholder.h"
 #include "shell/windows/BASEFRM.h"
 #include "shell/windows/Firstfrm.h"
 #include "shell/windows/frmver.h"
@@ -87,29 +85,6 @@ TEST(Basefrm, ShowsItsCaptionAtOnce) {
     EXPECT_EQ(labelText(waiting, "Label19"), QStringLiteral("Just a moment, please."));
     render(waiting, QStringLiteral("BASEFRM.png"));
     waiting->close();
-}
-
-TEST(HubPlaceholder, StartsLevelsAndLeadsBackToTheNameList) {
-    SharedState state;
-    defineProgram(state);
-    defineLevelCatalogue(state);
-    state.currentStudentGrade = QStringLiteral("小３");
-    state.seasonColour = 12648384;
-    state.currentStudentName = QStringLiteral("青木 太郎           ");
-    test::FakePlatform fake;
-    test::NavigatorRecorder navigator;
-    auto *hub = new HubPlaceholder(state, fake.platform, navigator);
-    hub->resize(1024, 768);
-    hub->show();
-    EXPECT_EQ(labelText(hub, "Label12"), QStringLiteral("小３ 青木 太郎"));
-    render(hub, QStringLiteral("hub_placeholder.png"));
-    QTest::keyClick(hub, Qt::Key_8);
-    EXPECT_TRUE(navigator.calls.isEmpty());
-    QTest::keyClick(hub, Qt::Key_7);
-    EXPECT_EQ(state.currentLevel, 7);
-    EXPECT_EQ(navigator.calls, QStringList{QStringLiteral("exercise")});
-    QTest::keyClick(hub, Qt::Key_0);
-    EXPECT_EQ(navigator.calls.last(), QStringLiteral("nameSelection"));
 }
 
 }  // namespace

@@ -371,7 +371,9 @@ void namesel::okClicked() {
         if (playWrongSound_) playWrongSound_();
         return;
     }
-    const QTime time = platform_.clock.now().time();
+    const QDateTime now = platform_.clock.now();
+    const QTime time = now.time();
+    state_.loginMoment = now;
     state_.loginSeconds = std::int32_t(std::lround(time.msecsSinceStartOfDay() / 1000.0));
     const int number = label2_->text().toInt();
     state_.currentStudentNo = std::int16_t(number);

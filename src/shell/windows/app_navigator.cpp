@@ -5,7 +5,7 @@
 #include "evaluation/windows/FrmSyuuryou.h"
 #include "exercise/card_parameters.h"
 #include "exercise/windows/MainFrm.h"
-#include "hub/windows/hub_placeholder.h"
+#include "hub/windows/seisekitime1.h"
 #include "platform/qt_services.h"
 #include "roster/windows/namesel.h"
 #include "shell/program_definition.h"
@@ -41,7 +41,8 @@ void AppNavigator::runLevelCatalogue() {
 }
 
 void AppNavigator::showHub() {
-    auto *hub = new HubPlaceholder(state_, platform_, *this);
+    auto *hub = new seisekitime1(state_, platform_, *this);
+    hub->setAttribute(Qt::WA_DeleteOnClose);
     hub_ = hub;
     hub->showMaximized();
     // The hub closes the name window as it becomes active.

@@ -1,0 +1,164 @@
+// The hub's activation over a full results file and a 2000-student roster (aggregation, the seven
+// cumulative points rankings, every list filled), against the aggregation alone in the same run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <memory>
+#include <random>
+
+#include "bench_support.h"
+#include "evaluation/aggregation.h"
+#include "hub/windows/seisekitime1.h"
+#include "platform/fonts.h"
+#include "platform/qt_services.h"
+#include "platform/random_source.h"
+#include "platform/sound_player.h"
+#include "shell/navigator.h"
+#include "shell/program_definition.h"
+#include "store/results_file.h"
+
+namespace {
+
+using namespace tsubura;
+
+constexpr int kStudents = 2000;
+constexpr int kLevels = 7;
+const QDateTime kNow(QDate(2024, 6, 10), QTime(14, 0));
+
+class FixedClock : public Clock {
+public:
+    QDateTime now() const override { return kNow; }
+    std::int64_t monotonicMs() const override { return 0; }
+};
+class NoMessages : public MessageSink {
+public:
+    void show(const QString &, const QString &) override {}
+};
+class NoEnd : public ProgramEnd {
+public:
+    void end(int) override { ended_ = true; }
+    bool ended() const override { return ended_; }
+
+private:
+    bool ended_ = false;
+};
+class NoStarter : public ProgramStarter {
+public:
+    bool startDetached(const QString &, const QStringList &, QString *) override { return false; }
+};
+class NoWait : public Waiter {
+public:
+    void wait(int) override {}
+};
+class NoNavigation : public Navigator {
+public:
+    void showNameSelection() override {}
+    void runLevelCatalogue() override {}
+    void showVersionWindow(QWidget *) override {}
+    void showWaiting() override {}
+    void hideWaiting() override {}
+    bool startLauncher() override { return false; }
+};
+
+struct Fixture {
+    QTemporaryDir dir;
+    std::unique_ptr<SharedState> state = std::make_unique<SharedState>();
+    FixedClock clock;
+    RandomSource random;
+    NoMessages messages;
+    NoEnd programEnd;
+    NoStarter starter;
+    RecordingSoundPlayer sound;
+    NoWait waiter;
+    Platform platform{clock, random, messages, programEnd, starter, sound, waiter};
+    NoNavigation navigator;
+    std::unique_ptr<seisekitime1> hub;
+
+    Fixture() {
+        SharedState &s = *state;
+        s.folders.programDataDir = dir.path() + QLatin1Char('/');
+        s.schoolYear = 2024;
+        s.gradeFilterText = QStringLiteral("全学年");
+        defineProgram(s);
+        defineLevelCatalogue(s);
+        for (int level = 1; level <= kLevels; ++level) {
+            LevelCriteria &c = s.criteria[std::size_t(level)];
+            c.targetTime = 10 + 5 * level;
+            c.minTime = 2 * c.targetTime;
+            c.clearPoints = 100;
+            c.clearCount = 10;
+            c.pointMultiplier = 1.0f + 0.25f * float(level % 3);
+            c.recentDays = Value(7.0);
+            c.overuseDays = Value(2.0);
+            c.overuseCount = Value(50.0);
+        }
+        s.rosterCount = kStudents;
+        for (int i = 1; i <= kStudents; ++i) {
+            s.rosterNumbers[std::size_t(i)] = i;
+            s.rosterNames[std::size_t(i)] = QStringLiteral("生徒%1").arg(i);
+            s.rosterBirthYears[std::size_t(i)] = std::int16_t(2009 + i % 10);
+        }
+        s.currentStudentNo = 17;
+        s.currentStudentName = s.rosterNames[17];
+
+        // Runs of 2000 students on 7 levels in no order over the last 90 days.
+        std::mt19937 generator(20240610);
+        const double today = serialDayNumber(kNow.date());
+        QByteArray bytes;
+        for (int k = 0; k < kResultCapacity; ++k) {
+            const int level = 1 + int(generator() % kLevels);
+            const int student = 1 + int(generator() % kStudents);
+            const std::int32_t seconds = generator() % 50 == 0 ? kNoTime : std::int32_t(5 + generator() % 200);
+            ResultRecord r = makeResultRecord(kNow, student, level, seconds, QStringLiteral("B0001"));
+            r.recordDate = today - double(generator() % 90);
+            const PackedRecord packed = packRecord(r);
+            bytes.append(packed.data(), kRecordSize);
+        }
+        QFile file(resultsFilePath(s.folders));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) std::abort();
+
+        hub = std::make_unique<seisekitime1>(s, platform, navigator);
+        hub->resize(1024, 768);
+        hub->show();
+    }
+};
+
+Fixture &fixture() {
+    static Fixture f;
+    return f;
+}
+
+void BM_HubActivate(benchmark::State &bench) {
+    Fixture &f = fixture();
+    for (auto _ : bench) {
+        f.hub->activate();
+        if (f.programEnd.ended()) bench.SkipWithError("activation failed");
+    }
+    bench.counters["lines"] = double(f.hub->column(1).list->count());
+}
+
+void BM_AggregateBaseline(benchmark::State &bench) {
+    Fixture &f = fixture();
+    for (auto _ : bench) {
+        if (aggregateResults(*f.state, kNow)) bench.SkipWithError("aggregation failed");
+        benchmark::DoNotOptimize(f.state->totalPoints(1, 1));
+    }
+}
+
+BENCHMARK(BM_HubActivate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AggregateBaseline)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    const int status = tsubura::bench::runWithRatio(argc, argv, "BM_HubActivate", "BM_AggregateBaseline",
+                                                    "ratio hub activation/aggregation");
+    fixture().hub.reset();
+    return status;
+}
