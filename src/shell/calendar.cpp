@@ -50,4 +50,10 @@ QString dateLabelText(const QDate &date) {
         .arg(weekdays[date.dayOfWeek() - 1]);
 }
 
+int minutesSinceLogin(const QDateTime &loginMoment, std::int32_t loginSeconds, const QDateTime &now) {
+    QDateTime login = loginMoment;
+    if (!login.isValid()) login = QDateTime(now.date(), QTime(0, 0)).addSecs(loginSeconds);
+    return int(login.secsTo(now) / 60);
+}
+
 }  // namespace tsubura

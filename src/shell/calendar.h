@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 
@@ -12,5 +13,10 @@ std::uint32_t seasonColourFor(int month);
 
 // "ggge年 m月 dd日（aaa）": 平成16年 5月 07日（金）.
 QString dateLabelText(const QDate &date);
+
+// Whole minutes from the login to `now`, counted from the login's date and time so a session
+// that runs past midnight keeps counting up. Without a login moment, the login's seconds since
+// midnight are taken as today's.
+int minutesSinceLogin(const QDateTime &loginMoment, std::int32_t loginSeconds, const QDateTime &now);
 
 }  // namespace tsubura

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "platform_fakes.h"
+#include "hub/run_lines.h"
 #include "shell/program_definition.h"
 #include "shell/shared_state.h"
 #include "shell/windows/app_navigator.h"
@@ -312,6 +313,41 @@ TEST_F(HubTest, SelectorsSwitchViewsAndTheGradeFilterReappliesThem) {
     EXPECT_TRUE(start(1)->isEnabled());
 }
 
+TEST_F(HubTest, RunListsShowTodaysThePeriodsAndTheStudentsOwnRuns) {
+    writeRuns({{0, 2, 1, 10}, {0, 1, 1, kNoTime}, {3, 1, 1, 12}, {40, 1, 1, 14}, {0, 3, 8, 30}});
+    seisekitime1 &w = hub();
+    const QDateTime now = fake.clock.now();
+    const std::vector<ResultRecord> runs = test::storedRecords(*state);
+
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option2_0")), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option1_2")), Qt::LeftButton);
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("本日の成績"));
+    EXPECT_EQ(lines(1), todayRunLines(*state, runs, 1, QStringLiteral("全学年"), now.date())[1]);
+    ASSERT_EQ(lines(1).size(), 2);
+    EXPECT_TRUE(lines(1)[1].startsWith(QStringLiteral("　　× ")));
+
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option1_3")), Qt::LeftButton);
+    EXPECT_EQ(lines(1), periodRunLines(*state, runs, 1, QStringLiteral("全学年"), now, 30, PeriodLineForm::Time)[1]);
+    EXPECT_EQ(lines(1).size(), 3);  // the run 40 days ago is outside the month
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option2_1")), Qt::LeftButton);
+    EXPECT_EQ(lines(1), periodRunLines(*state, runs, 1, QStringLiteral("全学年"), now, 30, PeriodLineForm::Points)[1]);
+    w.choosePeriod(4);
+    EXPECT_EQ(lines(1).size(), 4);
+
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option2_2")), Qt::LeftButton);
+    EXPECT_EQ(lines(1), personalRunLines(*state, runs, 1, QStringLiteral("全学年"), now)[1]);
+    EXPECT_EQ(lines(1).size(), 3);
+}
+
+TEST_F(HubTest, ARefusedStartLeavesTheHubReady) {
+    navigator.exerciseStarts = false;
+    hub();
+    QTest::keyClick(form.get(), Qt::Key_2);
+    EXPECT_EQ(navigator.calls, QStringList{QStringLiteral("exercise")});
+    EXPECT_EQ(form->readyFlag(), 1);
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("Picture2"))->isHidden());
+}
+
 TEST_F(HubTest, TheStudentsLineIsScrolledIntoView) {
     for (int number = 10; number < 70; ++number) addStudent(number, QStringLiteral("生徒%1").arg(number), 2018);
     std::vector<StoredRun> runs;
@@ -468,6 +504,13 @@ TEST_F(HubTest, Renders) {
     render(QStringLiteral("seisekitime1_time.png"));
     control<QScrollBar>(QStringLiteral("HScroll1"))->setValue(4);
     render(QStringLiteral("seisekitime1_scrolled.png"));
+    control<QScrollBar>(QStringLiteral("HScroll1"))->setValue(1);
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option1_2")), Qt::LeftButton);
+    render(QStringLiteral("seisekitime1_today.png"));
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option1_3")), Qt::LeftButton);
+    render(QStringLiteral("seisekitime1_period.png"));
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("Option2_2")), Qt::LeftButton);
+    render(QStringLiteral("seisekitime1_personal.png"));
     w.dataChangeClicked();
     render(QStringLiteral("seisekitime1_password.png"));
     EXPECT_TRUE(fake.messages.shown.isEmpty());

@@ -12,6 +12,7 @@
 #include "platform/qt_services.h"
 #include "platform/random_source.h"
 #include "platform/services.h"
+#include "shell/calendar.h"
 #include "shell/navigator.h"
 #include "shell/shared_state.h"
 #include "sound/sound_cues.h"
@@ -245,8 +246,7 @@ QLabel *MainFrm::label(QWidget *parent, const QString &name, const QString &text
 double MainFrm::clockSeconds() const { return double(platform_.clock.monotonicMs()) / 1000.0; }
 
 int MainFrm::minutesSinceLogin() const {
-    const int now = platform_.clock.now().time().msecsSinceStartOfDay() / 1000;
-    return (now - state_.loginSeconds) / 60;
+    return tsubura::minutesSinceLogin(state_.loginMoment, state_.loginSeconds, platform_.clock.now());
 }
 
 bool MainFrm::covered() const { return !picture1_->isHidden(); }

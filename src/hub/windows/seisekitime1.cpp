@@ -13,11 +13,12 @@
 #include <cmath>
 
 #include "evaluation/aggregation.h"
-#include "evaluation/level_status.h"
+#include "hub/availability.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
 #include "platform/qt_services.h"
 #include "platform/services.h"
+#include "shell/calendar.h"
 #include "shell/navigator.h"
 #include "shell/shared_state.h"
 #include "shell/value.h"
@@ -241,7 +242,8 @@ void seisekitime1::refreshFigures() {
 void seisekitime1::activate() {
     const QString &name = state_.currentStudentName;
     command8_->setVisible(name.contains(QStringLiteral("★")) || name.contains(QStringLiteral("先生")));
-    label17_->setText(QStringLiteral("起動後") + QString::number(minutesSinceLogin()) + QStringLiteral("分"));
+    const int minutes = minutesSinceLogin(state_.loginMoment, state_.loginSeconds, platform_.clock.now());
+    label17_->setText(QStringLiteral("起動後%1分").arg(minutes));
 
     readyFlag_ = 0;
     picture2_->show();
@@ -314,27 +316,13 @@ void seisekitime1::activate() {
     readyFlag_ = 1;
 }
 
-int seisekitime1::minutesSinceLogin() const {
-    // Counted from the whole login moment, so a session that runs past midnight keeps counting up.
-    const QDateTime now = platform_.clock.now();
-    QDateTime login = state_.loginMoment;
-    if (!login.isValid()) login = QDateTime(now.date(), QTime(0, 0)).addSecs(state_.loginSeconds);
-    return int(login.secsTo(now) / 60);
-}
-
 void seisekitime1::refreshAvailability() {
-    const int s = state_.currentStudentNo;
-    const int goal = int(state_.finalLevel.toNumber());
-    state_.finalLevelCleared = goal >= 1 && goal < kLevelSlots && levelCleared(state_, goal, s) ? 1 : 0;
-    const int levelCount = int(columns_.size()) - 1;
-    if (levelCount >= 1) columns_[1].start->setEnabled(true);
-    for (int i = 1; i <= levelCount - 1; ++i) {
-        LevelColumn &next = columns_[std::size_t(i + 1)];
-        next.start->setEnabled(true);
-        next.overuse->hide();
-        LevelColumn &c = columns_[std::size_t(i)];
-        if (state_.finalLevelCleared == 0 && overuseReached(state_, i, s)) {
-            c.start->setEnabled(false);
+    const std::vector<LevelAvailability> availability = tsubura::refreshAvailability(state_);
+    for (int level = 1; level < int(columns_.size()); ++level) {
+        LevelColumn &c = columns_[std::size_t(level)];
+        const bool known = level < int(availability.size());
+        c.start->setEnabled(!known || availability[std::size_t(level)].enabled);
+        if (known && availability[std::size_t(level)].overuseNotice) {
             c.overuse->setText(QStringLiteral("やりすぎ禁止"));
             c.overuse->raise();
             c.overuse->show();
@@ -354,7 +342,11 @@ void seisekitime1::startLevel(int level) {
     state_.currentLevel = std::int16_t(level);
     letEventsRun();
     readyFlag_ = 0;
-    navigator_.startExercise();
+    if (!navigator_.startExercise()) {
+        // Refused: the hub stays and takes keys again.
+        picture2_->hide();
+        readyFlag_ = 1;
+    }
 }
 
 void seisekitime1::titleClicked(int level) {
@@ -362,8 +354,7 @@ void seisekitime1::titleClicked(int level) {
     if (level < 1 || level >= int(columns_.size())) return;
     if (!columns_[std::size_t(level)].start->isEnabled()) return;
     state_.currentLevel = std::int16_t(level);
-    navigator_.startExercise();
-    close();
+    if (navigator_.startExercise()) close();
 }
 
 bool seisekitime1::keyTyped(const QString &text) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "hub/ranking_lines.h"
+#include "store/result_record.h"
 #include "hub/windows/data_change_panel.h"
 #include "hub/windows/level_column.h"
 #include "platform/scaled_form.h"
@@ -72,11 +73,13 @@ private:
     void buildSelectors();
     void buildWaitPanels();
     void placeColumns();
-    int minutesSinceLogin() const;
     void refreshFigures();
     void refreshAvailability();
     void fillRanking(int level, RankingView view);
     void showColumnLines(const std::vector<QStringList> &linesByLevel);
+    // The newest `count` runs of the results file; false (the failure shown, the program ended)
+    // when it cannot be read.
+    bool readNewestRuns(int count, std::vector<ResultRecord> *runs);
     void beginViewChange();
     void endViewChange();
     void setStartButtonsEnabled(bool enabled);

@@ -7,8 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "hub/periods.h"
+#include "hub/run_lines.h"
 #include "hub/windows/seisekitime1.h"
+#include "platform/clock.h"
+#include "platform/services.h"
 #include "shell/shared_state.h"
+#include "store/results_file.h"
 
 namespace tsubura {
 
@@ -97,20 +102,40 @@ void seisekitime1::fillBestTimes() {
 void seisekitime1::fillTodayRuns() {
     label5_->setText(QStringLiteral("本日の成績"));
     回数など表示();
-    showColumnLines(std::vector<QStringList>(columns_.size()));
+    std::vector<ResultRecord> runs;
+    if (!readNewestRuns(kTodayRunsRead, &runs)) return;
+    showColumnLines(todayRunLines(state_, runs, state_.currentStudentNo, gradeFilter_, platform_.clock.now().date()));
 }
 
 void seisekitime1::fillPeriodRuns() {
     label5_->clear();
     回数など表示();
-    showColumnLines(std::vector<QStringList>(columns_.size()));
+    std::vector<ResultRecord> runs;
+    if (!readNewestRuns(kPeriodRunsRead, &runs)) return;
+    const QDateTime now = platform_.clock.now();
+    const PeriodLineForm form = displayKind_ == 2 ? PeriodLineForm::Points : PeriodLineForm::Time;
+    showColumnLines(periodRunLines(state_, runs, state_.currentStudentNo, gradeFilter_, now,
+                                   periodDays(periodCode_, now.date()), form));
     combo2_->show();
 }
 
 void seisekitime1::fillPersonalRuns() {
     label5_->setText(QStringLiteral("個人別ﾀｲﾑ"));
     回数など表示();
-    showColumnLines(std::vector<QStringList>(columns_.size()));
+    std::vector<ResultRecord> runs;
+    if (!readNewestRuns(kPeriodRunsRead, &runs)) return;
+    showColumnLines(personalRunLines(state_, runs, state_.currentStudentNo, gradeFilter_, platform_.clock.now()));
+}
+
+bool seisekitime1::readNewestRuns(int count, std::vector<ResultRecord> *runs) {
+    const Pause pause = [this](int ms) { platform_.waiter.wait(ms); };
+    if (const std::optional<CoreError> error =
+            tsubura::readNewestRuns(resultsFilePath(state_.folders), count, pause, runs)) {
+        platform_.messages.show(error->message);
+        platform_.programEnd.end(1);
+        return false;
+    }
+    return true;
 }
 
 void seisekitime1::回数など表示() {
