@@ -1,5 +1,6 @@
 // The hub's activation over a full results file and a 2000-student roster (aggregation, the seven
-// cumulative points rankings, every list filled), against the aggregation alone in the same run.
+// cumulative points rankings, every list filled), against the aggregation alone in the same run;
+// and every change of result view.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -148,7 +149,34 @@ void BM_AggregateBaseline(benchmark::State &bench) {
     }
 }
 
+// One change of result view: display kind (0 time, 1 points, 2 personal) and sub-view 1..3.
+void BM_HubViewChange(benchmark::State &bench) {
+    Fixture &f = fixture();
+    const int kind = int(bench.range(0));
+    const int subView = int(bench.range(1));
+    f.hub->activate();
+    if (kind != 2) f.hub->chooseDisplayKind(kind);
+    for (auto _ : bench) {
+        if (kind == 2)
+            f.hub->chooseDisplayKind(2);
+        else
+            f.hub->chooseSubView(subView);
+        if (f.programEnd.ended()) bench.SkipWithError("view change failed");
+    }
+    bench.counters["lines"] = double(f.hub->column(1).list->count());
+}
+
 BENCHMARK(BM_HubActivate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HubViewChange)
+    ->ArgNames({"kind", "subView"})
+    ->Args({0, 1})
+    ->Args({0, 2})
+    ->Args({0, 3})
+    ->Args({1, 1})
+    ->Args({1, 2})
+    ->Args({1, 3})
+    ->Args({2, 0})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AggregateBaseline)->Unit(benchmark::kMillisecond);
 
 }  // namespace
