@@ -29,7 +29,6 @@ constexpr int kOverflowError = 6;
 constexpr int kCachedSeconds = 511;
 constexpr int kNoTimeSlot = kCachedSeconds;  // every time from 99998 up earns the same
 constexpr int kSlotsPerLevel = kCachedSeconds + 1;
-constexpr std::int32_t kNoTimeFrom = 99998;
 constexpr std::int32_t kNotWorkedOut = std::numeric_limits<std::int32_t>::min();
 
 class PointsCache {

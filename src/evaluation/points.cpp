@@ -3,13 +3,14 @@
 #include <cmath>
 #include <limits>
 
+#include "shell/shared_state.h"
+
 namespace tsubura {
 
 namespace {
 
 constexpr int kDivisionByZero = 11;
 constexpr int kOverflow = 6;
-constexpr std::int32_t kNoTimeFrom = 99998;
 
 bool fitsInt32(double value) {
     return value >= double(std::numeric_limits<std::int32_t>::min()) &&

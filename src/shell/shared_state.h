@@ -44,7 +44,8 @@ struct LoadedResult {
 };
 
 constexpr int kResultCapacity = 20000;  // the newest runs that are loaded
-constexpr std::int32_t kNoTime = 99999;
+constexpr std::int32_t kNoTime = 99999;      // a timed-out run
+constexpr std::int32_t kNoTimeFrom = 99998;  // from here on a result has no time
 constexpr int kSoundEvents = 11;        // event 0..10
 constexpr int kSoundSlots = 22;         // slot 0 name, 1..20 files, 21 count
 

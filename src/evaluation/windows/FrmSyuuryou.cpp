@@ -22,7 +22,6 @@ namespace tsubura {
 
 namespace {
 
-constexpr int kNoTimeFrom = 99998;
 constexpr int kNoClearCount = 9999;
 
 // A soft sky behind the texts; the design leaves the picture open.
