@@ -24,6 +24,7 @@
 #include <optional>
 #include <vector>
 
+#include "idle_navigator.h"
 #include "exercise/card_parameters.h"
 #include "exercise/windows/MainFrm.h"
 #include "platform/clock.h"
@@ -32,7 +33,6 @@
 #include "platform/random_source.h"
 #include "platform/services.h"
 #include "platform/sound_player.h"
-#include "shell/navigator.h"
 #include "shell/shared_state.h"
 #include "sound/sound_cues.h"
 
@@ -44,16 +44,6 @@ using SteadyClock = std::chrono::steady_clock;
 double msBetween(SteadyClock::time_point from, SteadyClock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
-
-class IdleNavigator : public Navigator {
-public:
-    void showNameSelection() override {}
-    void runLevelCatalogue() override {}
-    void showVersionWindow(QWidget *) override {}
-    void showWaiting() override {}
-    void hideWaiting() override {}
-    bool startLauncher() override { return false; }
-};
 
 // Counts the paint events of the card panel while uncovered and of the cover.
 class PaintWatch : public QObject {
@@ -174,7 +164,7 @@ private:
     RecordingSoundPlayer sound_;  // silent
     EventPumpWaiter waiter_{clock_};
     Platform platform_{clock_, random_, messages_, programEnd_, starter_, sound_, waiter_};
-    IdleNavigator navigator_;
+    bench::IdleNavigator navigator_;
     SoundCues sounds_{*state_, platform_};
 
     MainFrm *form_ = nullptr;

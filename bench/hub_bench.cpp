@@ -11,13 +11,13 @@
 #include <random>
 
 #include "bench_support.h"
+#include "idle_navigator.h"
 #include "evaluation/aggregation.h"
 #include "hub/windows/seisekitime1.h"
 #include "platform/fonts.h"
 #include "platform/qt_services.h"
 #include "platform/random_source.h"
 #include "platform/sound_player.h"
-#include "shell/navigator.h"
 #include "shell/program_definition.h"
 #include "store/results_file.h"
 
@@ -54,16 +54,6 @@ class NoWait : public Waiter {
 public:
     void wait(int) override {}
 };
-class NoNavigation : public Navigator {
-public:
-    void showNameSelection() override {}
-    void runLevelCatalogue() override {}
-    void showVersionWindow(QWidget *) override {}
-    void showWaiting() override {}
-    void hideWaiting() override {}
-    bool startLauncher() override { return false; }
-};
-
 struct Fixture {
     QTemporaryDir dir;
     std::unique_ptr<SharedState> state = std::make_unique<SharedState>();
@@ -75,7 +65,7 @@ struct Fixture {
     RecordingSoundPlayer sound;
     NoWait waiter;
     Platform platform{clock, random, messages, programEnd, starter, sound, waiter};
-    NoNavigation navigator;
+    bench::IdleNavigator navigator;
     std::unique_ptr<seisekitime1> hub;
 
     Fixture() {
