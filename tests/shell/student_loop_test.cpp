@@ -33,6 +33,14 @@ Window *shownWindow() {
 
 QString labelText(QWidget *window, const QString &name) { return window->findChild<QLabel *>(name)->text(); }
 
+// Standard output of tsubura-data on the installation.
+QString runTool(const QString &programDir, const QStringList &arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral(TSUBURA_DATA_TOOL), QStringList{QStringLiteral("--program-dir"), programDir} + arguments);
+    EXPECT_TRUE(tool.waitForFinished(30000));
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
 TEST(StudentLoop, NameLevelKeyTenAnswersJudgementAndBackToTheHub) {
     test::TempDir dir;
     const QString programDir = test::writeInstallation(dir);
@@ -80,10 +88,18 @@ TEST(StudentLoop, NameLevelKeyTenAnswersJudgementAndBackToTheHub) {
     ASSERT_GE(ranking->count(), 1);
     EXPECT_TRUE(ranking->item(0)->text().contains(QStringLiteral("●川田")));
 
-    QProcess tool;
-    tool.start(QStringLiteral(TSUBURA_DATA_TOOL), {QStringLiteral("--program-dir"), programDir, QStringLiteral("export")});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    // The command-line tool sees the same run and ranks as the hub does.
+    const QString now = fake.clock.now().toString(Qt::ISODate);
+    for (int level = 1; level <= 7; ++level) {
+        QStringList shown;
+        QListWidget *levelList = back->findChild<QListWidget *>(QStringLiteral("List5_%1").arg(level));
+        for (int i = 0; i < levelList->count(); ++i) shown << levelList->item(i)->text();
+        const QString out = runTool(programDir, {QStringLiteral("ranking"), QStringLiteral("--level"), QString::number(level),
+                                                 QStringLiteral("--view"), QStringLiteral("total"), QStringLiteral("--student"),
+                                                 QStringLiteral("13"), QStringLiteral("--now"), now});
+        EXPECT_EQ(out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), shown) << "level " << level;
+    }
+    const QStringList lines = runTool(programDir, {QStringLiteral("export")}).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",13,川田 一郎,1,15,5,12345"))) << lines[1].toStdString();
 
