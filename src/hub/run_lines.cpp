@@ -8,6 +8,7 @@
 #include "hub/ranking_lines.h"
 #include "roster/grades.h"
 #include "shell/shared_state.h"
+#include "shell/spaces.h"
 #include "store/results_file.h"
 
 namespace tsubura {
@@ -19,14 +20,7 @@ constexpr int kPersonalDays = 3650;
 
 const QString kTimedOutLead = QStringLiteral("　　× ");
 
-// Only spaces go: an ideographic space in a name is part of it.
-QString nameField(const QString &name) {
-    qsizetype begin = 0;
-    qsizetype end = name.size();
-    while (begin < end && name[begin] == QLatin1Char(' ')) ++begin;
-    while (end > begin && name[end - 1] == QLatin1Char(' ')) --end;
-    return (name.mid(begin, end - begin) + QStringLiteral("　　　　")).left(5);
-}
+QString nameField(const QString &name) { return (trimSpaces(name) + QStringLiteral("　　　　")).left(5); }
 
 QString secondsField(std::int32_t seconds) {
     return rightAligned(QString::number(seconds) + QStringLiteral("秒"), 5);

@@ -14,6 +14,7 @@
 #include "platform/services.h"
 #include "shell/navigator.h"
 #include "shell/shared_state.h"
+#include "shell/spaces.h"
 #include "shell/value.h"
 #include "sound/sound_cues.h"
 #include "store/result_record.h"
@@ -151,7 +152,7 @@ void FrmSyuuryou::activate() {
                          .arg(points.earned));
     Label18->setText(time >= kNoTimeFrom ? QStringLiteral("記録なし") : QStringLiteral("今の成績：%1秒").arg(time));
 
-    Label17->setText(state_.currentStudentName.trimmed());
+    Label17->setText(trimSpaces(state_.currentStudentName));
     Label15->setText(state_.programTitle);
     Label16->setText(state_.levelNames[std::size_t(level)]);
     Label13->setText(QStringLiteral(" (このレベル　%1回目)").arg(numberText(state_.todayCount(level, student))));

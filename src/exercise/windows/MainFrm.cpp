@@ -15,6 +15,7 @@
 #include "shell/calendar.h"
 #include "shell/navigator.h"
 #include "shell/shared_state.h"
+#include "shell/spaces.h"
 #include "sound/sound_cues.h"
 #include "store/record_result.h"
 
@@ -294,7 +295,7 @@ void MainFrm::初期設定() {
 
     sLabel2_->setText(state_.programTitle);
     setFontPoints(sLabel2_, state_.programTitle.size() > 9 ? 14 : 16.8);
-    sLabel7_->setText(state_.currentStudentName.trimmed());
+    sLabel7_->setText(trimSpaces(state_.currentStudentName));
     sLabel8_->setText(state_.levelNames[std::size_t(level)]);
     const int student = state_.currentStudentNo;
     sLabel11_->setText(QString::number(int(state_.todayCount(level, student)) + 1));

@@ -21,6 +21,7 @@
 #include "shell/calendar.h"
 #include "shell/navigator.h"
 #include "shell/shared_state.h"
+#include "shell/spaces.h"
 #include "shell/value.h"
 
 namespace tsubura {
@@ -40,14 +41,6 @@ const QStringList kPeriods = {
     QStringLiteral("　　　今週の全成績"), QStringLiteral("　　先週からの全成績"), QStringLiteral("　　１ヶ月間の全成績"),
     QStringLiteral("　　１年間の全成績"), QStringLiteral("　　今までの全成績\""),
 };
-
-// Only ASCII spaces pad a roster name; a full-width space inside it stays.
-QString trimSpaces(const QString &text) {
-    qsizetype first = 0, last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
-    return text.mid(first, last - first);
-}
 
 QLabel *newLabel(QWidget *parent, const QString &name, bool bold = false) {
     auto *l = new QLabel(parent);

@@ -22,6 +22,7 @@
 #include "roster/roster.h"
 #include "shell/navigator.h"
 #include "shell/shared_state.h"
+#include "shell/spaces.h"
 #include "shell/value.h"
 
 namespace tsubura {
@@ -36,14 +37,6 @@ const QStringList kFilterEntries = {
     QStringLiteral("中２"),   QStringLiteral("中１"),       QStringLiteral("小６"),       QStringLiteral("小５"),
     QStringLiteral("小４"),   QStringLiteral("小３"),       QStringLiteral("小２"),       QStringLiteral("小１"),
 };
-
-// Only ASCII spaces count as surrounding spaces: a full-width space in a name stays.
-QString trimSpaces(const QString &text) {
-    qsizetype first = 0, last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
-    return text.mid(first, last - first);
-}
 
 QString spaces(int count) { return QString(count, QLatin1Char(' ')); }
 
