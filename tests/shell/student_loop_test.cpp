@@ -103,6 +103,14 @@ TEST(StudentLoop, NameLevelKeyTenAnswersJudgementAndBackToTheHub) {
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",13,川田 一郎,1,15,5,12345"))) << lines[1].toStdString();
 
+    // The next exercise starts clean: no notice, every lamp lit again.
+    QTest::keyClick(back, '1');
+    MainFrm *again = shownWindow<MainFrm>();
+    ASSERT_EQ(again, exercise.data());
+    EXPECT_TRUE(again->findChild<QWidget *>(QStringLiteral("sPicture2"))->isHidden());
+    EXPECT_FALSE(again->findChild<QWidget *>(QStringLiteral("sPicture3_30"))->isHidden());
+    EXPECT_EQ(labelText(again, QStringLiteral("sLabel11")), QStringLiteral("2"));
+
     for (QWidget *w : QApplication::topLevelWidgets()) w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

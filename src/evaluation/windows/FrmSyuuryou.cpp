@@ -227,10 +227,12 @@ void FrmSyuuryou::command4Clicked() {
 
 void FrmSyuuryou::command5Clicked() {
     Command4->setEnabled(false);
-    navigator_.showWaiting();
+    // The window may be gone once events have run.
+    Navigator &navigator = navigator_;
+    navigator.showWaiting();
     close();
     letEventsRun();
-    navigator_.startExercise();
+    navigator.startExercise();
 }
 
 }  // namespace tsubura

@@ -274,6 +274,7 @@ void MainFrm::初期設定() {
     state_.judgeResult = 0;
     typed_.clear();
     showTyped();
+    clearLastRun();
     const int level = state_.currentLevel;
     const LevelCriteria &criteria = state_.criteriaOf(level);
     state_.timeLimit = 5 * criteria.minTime;
@@ -305,6 +306,18 @@ void MainFrm::初期設定() {
     sLabel14_->setText(state_.schoolLabel);
     sLabel13_->setText(QString::number(minutesSinceLogin()));
     sLabel12_->setText(QString::number(total + 1));
+}
+
+// The window serves one exercise after another: nothing of the last one may show.
+void MainFrm::clearLastRun() {
+    Timer1.stop();
+    Timer2.stop();
+    flashAwaitsPaint_ = false;
+    for (int lamp = 10; lamp <= 39; ++lamp) lamps_[std::size_t(lamp)]->show();
+    sPicture2_->hide();
+    colourPanels(kPaleGreen);
+    for (QWidget *w : {static_cast<QWidget *>(label1_), static_cast<QWidget *>(label4_), static_cast<QWidget *>(label3_)})
+        w->hide();
 }
 
 void MainFrm::レベル別設定() {

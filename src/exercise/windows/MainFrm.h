@@ -75,6 +75,7 @@ private:
     int minutesSinceLogin() const;
     void showTyped();
     void colourPanels(unsigned value);
+    void clearLastRun();
     void uncoverAndFlash();
     void startAwaitedFlash();
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -347,7 +348,9 @@ void seisekitime1::titleClicked(int level) {
     if (level < 1 || level >= int(columns_.size())) return;
     if (!columns_[std::size_t(level)].start->isEnabled()) return;
     state_.currentLevel = std::int16_t(level);
-    if (navigator_.startExercise()) close();
+    // The exercise window closes the hub as it opens, and the hub may be gone by now.
+    const QPointer<seisekitime1> self(this);
+    if (navigator_.startExercise() && self) close();
 }
 
 bool seisekitime1::keyTyped(const QString &text) {

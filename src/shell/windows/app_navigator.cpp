@@ -27,6 +27,8 @@ QString launcherPath(const QString &programDir) {
 AppNavigator::AppNavigator(SharedState &state, Platform &platform)
     : state_(state), platform_(platform), sounds_(state, platform) {}
 
+AppNavigator::~AppNavigator() { delete exercise_; }
+
 void AppNavigator::showNameSelection() {
     auto *window = new namesel(state_, platform_, *this, [this] { sounds_.playWrong(); });
     nameWindow_ = window;
@@ -64,10 +66,11 @@ bool AppNavigator::startExercise() {
     state_.correctCount = 0;
     state_.timeOutState = 0;
     letEventsRun();
-    auto *exercise = new MainFrm(state_, platform_, *this, sounds_);
-    exercise->setAttribute(Qt::WA_DeleteOnClose);
-    exercise->showMaximized();
-    exercise->activate();
+    // One window serves every exercise: it closes while its own key or clock handler is still
+    // running, so deleting it on close would pull the handler's object away under it.
+    if (!exercise_) exercise_ = new MainFrm(state_, platform_, *this, sounds_);
+    exercise_->showMaximized();
+    exercise_->activate();
     return true;
 }
 

@@ -11,11 +11,15 @@ namespace tsubura {
 
 struct SharedState;
 class BASEFRM;
+class MainFrm;
 
 // Opens the program's real windows.
 class AppNavigator : public Navigator {
 public:
     AppNavigator(SharedState &state, Platform &platform);
+    ~AppNavigator() override;
+    AppNavigator(const AppNavigator &) = delete;
+    AppNavigator &operator=(const AppNavigator &) = delete;
 
     void showNameSelection() override;
     void runLevelCatalogue() override;
@@ -37,6 +41,7 @@ private:
     QPointer<QWidget> nameWindow_;
     QPointer<QWidget> hub_;
     QPointer<BASEFRM> waiting_;
+    QPointer<MainFrm> exercise_;
 };
 
 // Where the launcher lives beside a program folder: <program folder>/../起動/ランチャーc.
