@@ -31,6 +31,7 @@ AppNavigator::~AppNavigator() { delete exercise_; }
 
 void AppNavigator::showNameSelection() {
     auto *window = new namesel(state_, platform_, *this, [this] { sounds_.playWrong(); });
+    window->setAttribute(Qt::WA_DeleteOnClose);  // a new one comes with every return to the names
     nameWindow_ = window;
     window->showMaximized();
     window->load();
