@@ -50,4 +50,13 @@ bool matchesGradeFilter(const QString &filterText, int gradeIndex) {
     return false;
 }
 
+const QStringList &gradeFilterChoices() {
+    static const QStringList choices = {
+        QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"), QStringLiteral("中３"),
+        QStringLiteral("中２"),   QStringLiteral("中１"),       QStringLiteral("小６"),       QStringLiteral("小５"),
+        QStringLiteral("小４"),   QStringLiteral("小３"),       QStringLiteral("小２"),       QStringLiteral("小１"),
+    };
+    return choices;
+}
+
 }  // namespace tsubura

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "shell/value.h"
@@ -21,5 +22,8 @@ std::optional<QString> fullGradeLabel(int gradeIndex);  // "幼３", "小１".."
 QString listGradeLabel(int gradeIndex);                 // "幼-", "幼1".."高3", "大+"
 QString gradeMark(int gradeIndex);                      // "①".."⑥", "Ⅰ".."Ⅲ", else "　"
 bool matchesGradeFilter(const QString &filterText, int gradeIndex);
+
+// The grade filter's choices, in the order the windows list them.
+const QStringList &gradeFilterChoices();
 
 }  // namespace tsubura

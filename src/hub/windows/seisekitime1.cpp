@@ -19,6 +19,7 @@
 #include "platform/fonts.h"
 #include "platform/qt_services.h"
 #include "platform/services.h"
+#include "roster/grades.h"
 #include "shell/calendar.h"
 #include "shell/navigator.h"
 #include "shell/shared_state.h"
@@ -31,12 +32,6 @@ namespace {
 constexpr int kDesignWidth = 15360;
 const int kMargin = int(std::lround(0.02 * kDesignWidth));
 const QColor kLightGrey(224, 224, 224);
-
-const QStringList kGradeFilters = {
-    QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"), QStringLiteral("中３"),
-    QStringLiteral("中２"),   QStringLiteral("中１"),       QStringLiteral("小６"),       QStringLiteral("小５"),
-    QStringLiteral("小４"),   QStringLiteral("小３"),       QStringLiteral("小２"),       QStringLiteral("小１"),
-};
 
 const QStringList kPeriods = {
     QStringLiteral("　　　今週の全成績"), QStringLiteral("　　先週からの全成績"), QStringLiteral("　　１ヶ月間の全成績"),
@@ -161,11 +156,11 @@ void seisekitime1::buildSelectors() {
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setFont(designFont(kPGothic));
-    combo1_->addItems(kGradeFilters);
+    combo1_->addItems(gradeFilterChoices());
     combo1_->setFocusPolicy(Qt::ClickFocus);
     place(combo1_, 9240, 90, 1680, 390, 10);
     gradeFilter_ = state_.gradeFilterText;
-    const int filterIndex = int(kGradeFilters.indexOf(gradeFilter_));
+    const int filterIndex = int(gradeFilterChoices().indexOf(gradeFilter_));
     combo1_->setCurrentIndex(filterIndex);
     if (filterIndex < 0) combo1_->setPlaceholderText(gradeFilter_);
     connect(combo1_, &QComboBox::activated, this, [this](int index) { gradeFilterChosen(combo1_->itemText(index)); });

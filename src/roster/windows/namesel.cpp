@@ -32,12 +32,6 @@ const QString kChooseName = QStringLiteral("名前を選びなさい");
 const QString kSeparatorRow = QStringLiteral("－－－－－－");
 const QChar kWideSpace(0x3000);
 
-const QStringList kFilterEntries = {
-    QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"), QStringLiteral("中３"),
-    QStringLiteral("中２"),   QStringLiteral("中１"),       QStringLiteral("小６"),       QStringLiteral("小５"),
-    QStringLiteral("小４"),   QStringLiteral("小３"),       QStringLiteral("小２"),       QStringLiteral("小１"),
-};
-
 QString spaces(int count) { return QString(count, QLatin1Char(' ')); }
 
 // The leading number of a text, as far as it goes ("1997小1 " reads 1997, "0大+ " reads 0).
@@ -141,7 +135,7 @@ namesel::namesel(SharedState &state, Platform &platform, Navigator &navigator, s
 
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setPlaceholderText(kFilterEntries.first());  // shown until the entries are filled
+    combo1_->setPlaceholderText(gradeFilterChoices().first());  // shown until the entries are filled
     combo1_->setToolTip(QStringLiteral("表示する学年を選びなさい"));
     place(combo1_, 14070, 2460, 1005, 300);
     connect(combo1_, &QComboBox::activated, this, [this](int index) { gradeFilterChosen(combo1_->itemText(index)); });
@@ -207,11 +201,11 @@ void namesel::activate() {
         if (!filterFilled_) {
             filterFilled_ = true;
             combo1_->clear();
-            combo1_->addItems(kFilterEntries);
+            combo1_->addItems(gradeFilterChoices());
             combo1_->setCurrentIndex(0);
         }
         // Only the shared field is reset; the combo keeps the filter the list was built with.
-        state_.gradeFilterText = kFilterEntries.first();
+        state_.gradeFilterText = gradeFilterChoices().first();
         letEventsRun();
         label1_->setText(kChooseName);
         label1_->hide();
@@ -302,7 +296,7 @@ bool namesel::名簿表示() {
         list1_->addItem(kSeparatorRow);
     }
     numberList_.clear();
-    const QString filter = combo1_->currentText().isEmpty() ? kFilterEntries.first() : combo1_->currentText();
+    const QString filter = combo1_->currentText().isEmpty() ? gradeFilterChoices().first() : combo1_->currentText();
     {
         const QSignalBlocker blocker(list1_);
         for (qsizetype i = sortedRows_.size() - 1; i >= 0; --i) {
