@@ -24,6 +24,8 @@ namespace tsubura {
 namespace {
 
 constexpr int kNoClearCount = 9999;
+constexpr int kFullRowLeft = 480;
+constexpr int kFullRowWidth = 14400;
 
 // A soft sky behind the texts; the design leaves the picture open.
 class Backdrop : public QWidget {
@@ -53,20 +55,18 @@ FrmSyuuryou::FrmSyuuryou(SharedState &state, Platform &platform, Navigator &navi
     image->setObjectName(QStringLiteral("Image1"));
     place(image, 0, 0, 15360, 11520);
 
-    Label15 = label(QStringLiteral("Label15"), 480, 24, true);
-    Label16 = label(QStringLiteral("Label16"), 1560, 28, true);
-    Label17 = label(QStringLiteral("Label17"), 2640, 28, true);
-    Label18 = label(QStringLiteral("Label18"), 3960, 36, true);
-    Label19 = label(QStringLiteral("Label19"), 5280, 26, true);
-    Label13 = label(QStringLiteral("Label13"), 6480, 20);
-    place(Label13, 960, 6480, 6840, 720, 20);
+    Label15 = label(QStringLiteral("Label15"), kFullRowLeft, 480, kFullRowWidth, 24, true);
+    Label16 = label(QStringLiteral("Label16"), kFullRowLeft, 1560, kFullRowWidth, 28, true);
+    Label17 = label(QStringLiteral("Label17"), kFullRowLeft, 2640, kFullRowWidth, 28, true);
+    Label18 = label(QStringLiteral("Label18"), kFullRowLeft, 3960, kFullRowWidth, 36, true);
+    Label19 = label(QStringLiteral("Label19"), kFullRowLeft, 5280, kFullRowWidth, 26, true);
+    Label13 = label(QStringLiteral("Label13"), 960, 6480, 6840, 20);
     Label13->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label14 = label(QStringLiteral("Label14"), 6480, 20);
-    place(Label14, 7920, 6480, 6480, 720, 20);
+    Label14 = label(QStringLiteral("Label14"), 7920, 6480, 6480, 20);
     Label14->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label20 = label(QStringLiteral("Label20"), 7440, 36, true);
+    Label20 = label(QStringLiteral("Label20"), kFullRowLeft, 7440, kFullRowWidth, 36, true);
     setColours(Label20, QColor(), QColor(220, 0, 0));
-    Label2 = label(QStringLiteral("Label2"), 8640, 28, true);
+    Label2 = label(QStringLiteral("Label2"), kFullRowLeft, 8640, kFullRowWidth, 28, true);
     Label2->setText(QStringLiteral("このレベルクリア"));
     setColours(Label2, QColor(), QColor(0, 96, 192));
     Label20->hide();
@@ -105,12 +105,12 @@ FrmSyuuryou::FrmSyuuryou(SharedState &state, Platform &platform, Navigator &navi
     resize(1024, 768);
 }
 
-QLabel *FrmSyuuryou::label(const QString &name, int top, double points, bool bold) {
+QLabel *FrmSyuuryou::label(const QString &name, int left, int top, int width, double points, bool bold) {
     auto *l = new QLabel(this);
     l->setObjectName(name);
     l->setFont(designFont(kGothic, bold));
     l->setAlignment(Qt::AlignCenter);
-    place(l, 480, top, 14400, int(points * 20 * 1.6), points);
+    place(l, left, top, width, int(points * 20 * 1.6), points);
     return l;
 }
 

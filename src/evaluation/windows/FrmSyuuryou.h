@@ -33,7 +33,7 @@ public:
     QTimer Timer1;
 
 private:
-    QLabel *label(const QString &name, int top, double points, bool bold = false);
+    QLabel *label(const QString &name, int left, int top, int width, double points, bool bold = false);
     bool levelIsCleared() const;
     bool goalLevelCanBeCleared() const;
     void playOutcome();
