@@ -31,6 +31,5 @@ int main(int argc, char **argv) {
 
     auto *splash = new Firstfrm(state, platform, navigator, programDirOf(QCoreApplication::applicationDirPath()));
     splash->load();
-    if (programEnd.ended()) return 1;
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 #include "platform/clock.h"
 #include "platform/random_source.h"
@@ -28,13 +29,34 @@ public:
     QList<RecordedMessage> shown;
 };
 
-// Ended once any status is recorded; clearing the statuses starts over.
+// Thrown where the program ends, so that nothing after the end runs in a test either.
+struct ProgramEnded {
+    int status;
+};
+
+// Records the status and leaves the caller by throwing ProgramEnded. Tests that expect an end call
+// the handler directly (not through a Qt event), so that the throw never crosses Qt's frames.
 class ProgramEndRecorder : public ProgramEnd {
 public:
-    void end(int exitStatus) override { statuses.append(exitStatus); }
-    bool ended() const override { return !statuses.isEmpty(); }
+    bool ended() const { return !statuses.isEmpty(); }
     QList<int> statuses;
+
+protected:
+    [[noreturn]] void leave(int exitStatus) override {
+        statuses.append(exitStatus);
+        throw ProgramEnded{exitStatus};
+    }
 };
+
+// Runs `work` and returns the status it ended the program with, or nothing when it returned.
+inline std::optional<int> endStatusOf(const std::function<void()> &work) {
+    try {
+        work();
+    } catch (const ProgramEnded &ended) {
+        return ended.status;
+    }
+    return std::nullopt;
+}
 
 class StarterRecorder : public ProgramStarter {
 public:

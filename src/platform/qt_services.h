@@ -15,11 +15,8 @@ public:
 
 class QtProgramEnd : public ProgramEnd {
 public:
-    void end(int exitStatus) override;
-    bool ended() const override { return ended_; }
-
-private:
-    bool ended_ = false;
+protected:
+    [[noreturn]] void leave(int exitStatus) override;
 };
 
 class QtProgramStarter : public ProgramStarter {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdlib>
 
 namespace tsubura {
 
@@ -18,13 +19,20 @@ public:
     virtual void show(const QString &text, const QString &title = QString()) = 0;
 };
 
-// The orderly end of the program: windows closed, files closed, the exit status handed back.
-// Callers return right after calling it.
+// The end of the program. It does not return: whatever called it, and whatever called that,
+// does no more work (no record, no window, no sound). No file is held open between operations,
+// so nothing is left half written.
 class ProgramEnd {
 public:
     virtual ~ProgramEnd() = default;
-    virtual void end(int exitStatus) = 0;
-    virtual bool ended() const = 0;
+    [[noreturn]] void end(int exitStatus) {
+        leave(exitStatus);
+        std::abort();  // leave() never returns; this keeps a faulty one from carrying on
+    }
+
+protected:
+    // Leaves the program (or, in a test, the caller) without returning.
+    virtual void leave(int exitStatus) = 0;
 };
 
 // Starts another program without waiting for it (no shell: the arguments are passed as they are).
@@ -51,5 +59,11 @@ struct Platform {
     SoundPlayer &sound;
     Waiter &waiter;
 };
+
+// Shows a failure's message and ends the program with a failure status.
+[[noreturn]] inline void reportAndEnd(Platform &platform, const QString &message, const QString &title = QString()) {
+    platform.messages.show(message, title);
+    platform.programEnd.end(1);
+}
 
 }  // namespace tsubura

@@ -22,7 +22,7 @@ const char *const kItemNames[kItemsPerStudent] = {"番号", "生まれ年", "予
                                                   "名前", "状態", "予備文字1", "予備文字2"};
 
 QString itemLabel(int index) {
-    return QStringLiteral("%1 項目め（%2）").arg(index + 1).arg(QString::fromUtf8(kItemNames[index]));
+    return QStringLiteral("%1（%2 項目め）").arg(QString::fromUtf8(kItemNames[index])).arg(index + 1);
 }
 
 // Plain decimal integers, the usual roster item, without the general number parser: this runs
@@ -49,7 +49,7 @@ public:
     const Item *nextItem(int index, int groupLine) {
         std::optional<Item> item = reader_.next();
         if (!item) {
-            fail(groupLine, QStringLiteral("8 項目の途中でファイルが終わっています（%1 項目しかありません）").arg(index),
+            fail(groupLine, QStringLiteral("項目の途中でファイルが終わっています（8 項目のうち %1 項目しかありません）").arg(index),
                  kPastEndOfFile);
             return nullptr;
         }
@@ -68,12 +68,12 @@ public:
         std::optional<long long> whole = plainInteger(item->text);
         if (!whole) whole = itemToWhole(item->text);  // fractions, long digit runs
         if (!whole) {
-            fail(item->line, QStringLiteral("%1が数値ではありません: \"%2\"").arg(itemLabel(index), item->text),
+            fail(item->line, QStringLiteral("%1が数値ではありません（\"%2\"）").arg(itemLabel(index), item->text),
                  kTypeMismatch);
             return false;
         }
         if (*whole < std::numeric_limits<std::int16_t>::min() || *whole > std::numeric_limits<std::int16_t>::max()) {
-            fail(item->line, QStringLiteral("%1が -32768～32767 の範囲外です: %2").arg(itemLabel(index), item->text),
+            fail(item->line, QStringLiteral("%1が -32768～32767 の範囲外です（%2）").arg(itemLabel(index), item->text),
                  kOverflow);
             return false;
         }
@@ -100,10 +100,12 @@ private:
 
 }  // namespace
 
-QString RosterError::text() const {
-    if (line <= 0) return path + QStringLiteral(": ") + message;
-    return QStringLiteral("%1 %2 行目: %3").arg(path).arg(line).arg(message);
+QString RosterError::where() const {
+    if (line <= 0) return path;
+    return QStringLiteral("%1 %2 行目").arg(path).arg(line);
 }
+
+QString RosterError::text() const { return where() + QStringLiteral(": ") + message; }
 
 std::optional<RosterError> loadRoster(SharedState &state, const QDate &today, const RosterEntryStep &step) {
     state.schoolYear = schoolYearOf(today, state.schoolYearStartMonth);

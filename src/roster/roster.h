@@ -19,7 +19,9 @@ struct RosterError {
     QString message;       // what is wrong, for a person
     int errorNumber = 0;
 
-    // "path line N: message", or "path: message" without a line.
+    // "path N 行目", or the path alone without a line.
+    QString where() const;
+    // where(): message
     QString text() const;
 };
 

@@ -50,9 +50,8 @@ void SoundCues::countAnswerSound(const std::optional<SoundResult> &result) {
         ++state_.soundFailures;
         return;
     }
-    platform_.messages.show(QStringLiteral("音声がでません。先生を呼びなさい。\r\n") + result->text,
-                            QStringLiteral("音声エラー"));
-    platform_.programEnd.end(1);
+    reportAndEnd(platform_, QStringLiteral("音声がでません。先生を呼びなさい。\r\n") + result->text,
+                 QStringLiteral("音声エラー"));
 }
 
 }  // namespace tsubura

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdlib>
 
 #include "platform/qt_services.h"
 #include "platform_fakes.h"
@@ -33,6 +34,18 @@ TEST(EventPumpWaiter, CountsTenMillisecondStepsAndKeepsEventsRunning) {
     EXPECT_TRUE(timerFired);
     EXPECT_GE(waited, 1000);
     EXPECT_LT(waited, 1020);  // the excess of each step carries over instead of adding up
+}
+
+// The real end leaves at once with its status: the caller's next line never runs.
+TEST(QtProgramEndDeathTest, EndsTheProcessAtOnceWithTheStatus) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QtProgramEnd end;
+            end.end(1);
+            std::_Exit(0);  // reached only if the end returned
+        },
+        ::testing::ExitedWithCode(1), "");
 }
 
 TEST(AppNavigator, ALauncherThatCannotStartIsReportedAndTheProgramGoesOn) {

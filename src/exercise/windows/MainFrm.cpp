@@ -530,9 +530,7 @@ void MainFrm::endOfExercise() {
     const Pause pause = [this](int ms) { platform_.waiter.wait(ms); };
     if (const std::optional<CoreError> error =
             recordResult(state_, state_.currentLevel, platform_.clock.now(), pause)) {
-        platform_.messages.show(error->message);
-        platform_.programEnd.end(1);
-        return;
+        reportAndEnd(platform_, error->message);
     }
     navigator_.showWaiting();
     letEventsRun();

@@ -243,9 +243,7 @@ void seisekitime1::activate() {
 
     const ResultsAccess access{OpenMode::CreateIfMissing, [this](int ms) { platform_.waiter.wait(ms); }};
     if (const std::optional<CoreError> error = aggregateResults(state_, platform_.clock.now(), access)) {
-        platform_.messages.show(error->message);
-        platform_.programEnd.end(1);
-        return;
+        reportAndEnd(platform_, error->message);
     }
 
     const int s = state_.currentStudentNo;

@@ -131,9 +131,7 @@ bool seisekitime1::readNewestRuns(int count, std::vector<ResultRecord> *runs) {
     const Pause pause = [this](int ms) { platform_.waiter.wait(ms); };
     if (const std::optional<CoreError> error =
             tsubura::readNewestRuns(resultsFilePath(state_.folders), count, pause, runs)) {
-        platform_.messages.show(error->message);
-        platform_.programEnd.end(1);
-        return false;
+        reportAndEnd(platform_, error->message);
     }
     return true;
 }

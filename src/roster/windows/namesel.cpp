@@ -169,7 +169,6 @@ void namesel::start() {
     if (started_) return;
     started_ = true;
     load();
-    if (platform_.programEnd.ended()) return;
     activeHandled_ = true;
     activate();
 }
@@ -182,7 +181,7 @@ void namesel::load() {
     picture5_->show();
     picture5_->raise();
     platform_.random.seed(std::uint32_t(platform_.clock.now().toMSecsSinceEpoch()));
-    if (!名簿表示()) return;
+    名簿表示();
     setFontPoints(label4_, 48);
     label4_->setText(state_.programTitle);
     selectFirstRow();
@@ -196,8 +195,8 @@ void namesel::activate() {
     letEventsRun();
     displayOption_ = 1;
     setOptionChecked(1);
-    const bool listed = 名簿表示();
-    if (listed) {
+    名簿表示();
+    {
         if (!filterFilled_) {
             filterFilled_ = true;
             combo1_->clear();
@@ -219,7 +218,7 @@ void namesel::activate() {
     inActivation_ = false;
 }
 
-bool namesel::名簿表示() {
+void namesel::名簿表示() {
     attemptCounter_ = 0;
     progressMark_ = 1;
     const QDateTime now = platform_.clock.now();
@@ -228,9 +227,7 @@ bool namesel::名簿表示() {
     progressMark_ = 1.5;
     const ResultsAccess access{OpenMode::CreateIfMissing, [this](int ms) { platform_.waiter.wait(ms); }};
     if (const std::optional<CoreError> error = aggregateResults(state_, now, access)) {
-        platform_.messages.show(error->message);
-        platform_.programEnd.end(1);
-        return false;
+        reportAndEnd(platform_, error->message);
     }
 
     progressMark_ = 2;
@@ -280,10 +277,10 @@ bool namesel::名簿表示() {
         platform_.waiter.wait(5000);
         ++attemptCounter_;
         if (attemptCounter_ >= 6) {
-            platform_.messages.show(QStringLiteral("名簿表示") + numberText(progressMark_) + error->message +
-                                    QString::number(error->errorNumber));
-            platform_.programEnd.end(1);
-            return false;
+            // The mark, what is wrong and its number as the program has always shown them, then
+            // the file (and line) so that a teacher knows what to mend.
+            reportAndEnd(platform_, QStringLiteral("名簿表示") + numberText(progressMark_) + error->message +
+                                        QString::number(error->errorNumber) + QStringLiteral("\n") + error->where());
         }
     }
     std::sort(sortedRows_.begin(), sortedRows_.end());
@@ -303,13 +300,13 @@ bool namesel::名簿表示() {
             const QString &row = sortedRows_[i];
             const int grade = state_.schoolYear - leadingNumber(row.left(4)) - 6;
             if (!matchesGradeFilter(filter, grade)) continue;
-            const qsizetype star = row.indexOf(QLatin1Char('*'), 4);
+            // A name may hold a "*" itself; the number follows the last one.
+            const qsizetype star = row.lastIndexOf(QLatin1Char('*'));
             list1_->addItem(row.mid(4, star - 4));
             numberList_.append(row.mid(star + 1));
         }
     }
     selectFirstRow();
-    return true;
 }
 
 void namesel::selectFirstRow() {
@@ -385,7 +382,7 @@ void namesel::gradeFilterChosen(const QString &text) {
     const int index = combo1_->findText(text);
     if (index >= 0 && combo1_->currentIndex() != index) combo1_->setCurrentIndex(index);
     state_.gradeFilterText = text;
-    if (!名簿表示()) return;
+    名簿表示();
     list1_->setFocus();
 }
 

@@ -34,8 +34,8 @@ public:
     // The activation sequence: option 1, the list rebuilt, filter reset, the selection line flashed.
     void activate();
 
-    // Rebuilds the name list; false when the program was ended after repeated failures.
-    bool 名簿表示();
+    // Rebuilds the name list (名簿表示: show the roster); repeated failures end the program.
+    void 名簿表示();
 
     void rowSelected(int row);
     void rowDoubleClicked(int row);

@@ -51,10 +51,8 @@ void Firstfrm::load() {
 void Firstfrm::timer1Fired() {
     Timer1->stop();
     if (const std::optional<StartUpError> error = runStartUp(state_, programDir_)) {
-        platform_.messages.show(QStringLiteral("ツブラを始められません。\n\n") + error->path + QStringLiteral("\n") +
+        reportAndEnd(platform_, QStringLiteral("ツブラを始められません。\n\n") + error->path + QStringLiteral("\n") +
                                 error->message);
-        platform_.programEnd.end(1);
-        return;
     }
     navigator_.showNameSelection();
     close();
