@@ -6,7 +6,9 @@ namespace tsubura {
 
 std::optional<CoreError> recordResult(SharedState &state, int level, const QDateTime &now, const Pause &pause) {
     const int student = state.currentStudentNo;
-    if (level < 1 || level >= kLevelSlots || student < 1 || student >= kStudentSlots) {
+    // Student 0 (a roster may number an entry 0) is stored like any other; the loader leaves it
+    // out of the tables.
+    if (level < 1 || level >= kLevelSlots || student < 0 || student >= kStudentSlots) {
         // The tables have no cell for this run; 9 is the number the messages give a bad index.
         return CoreError{QStringLiteral("Seisekikiroku") + QStringLiteral("インデックスが有効範囲にありません。") +
                          QStringLiteral("9")};

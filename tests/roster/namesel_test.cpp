@@ -319,6 +319,16 @@ TEST_F(NameselTest, KeysOneZeroEnterAndSpace) {
     EXPECT_EQ(navigator.count(QStringLiteral("launcher")), 2);
 }
 
+TEST_F(NameselTest, ANameWithAStarSignsInItsOwnStudent) {
+    writeRoster({QStringLiteral("12,2019,0,0,\"体験*山田\",0,,")});
+    started();
+    EXPECT_EQ(form->numberList(), QStringList{"12"});
+    EXPECT_TRUE(rows().value(1).startsWith(QStringLiteral("小1 体験*山田"))) << rows().value(1).toStdString();
+    list()->setCurrentRow(1);
+    QTest::keyClick(list(), Qt::Key_Enter);
+    EXPECT_EQ(state->currentStudentNo, 12);
+}
+
 TEST_F(NameselTest, EnterInTheListConfirmsTheChosenName) {
     writeRoster({QStringLiteral("12,2019,0,0,\"山田\",0,,")});
     started();

@@ -108,6 +108,16 @@ TEST_F(RecordResultTest, AppendsTheRunOfTheCurrentStudentStampedWithNow) {
     EXPECT_EQ(packRecord(records[0]), packRecord(makeResultRecord(kNow, kStudent, kLevel, 33, QStringLiteral("K12"))));
 }
 
+TEST_F(RecordResultTest, AStudentNumberedZeroIsRecorded) {
+    state->currentStudentNo = 0;
+    state->recordedTime = 41;
+    ASSERT_FALSE(recordResult(*state, kLevel, kNow, sleepingPause()));
+    const std::vector<ResultRecord> records = storedRecords();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].studentNo, 0);
+    EXPECT_EQ(records[0].seconds, 41);
+}
+
 TEST_F(RecordResultTest, ThePersonalBestIsReplacedBeforeTheAppendAndTheLevelBestAfterIt) {
     dir.writeBytes("file-not-folder", "x");
     state->folders.programDataDir = dir.file("file-not-folder/");
@@ -126,7 +136,7 @@ TEST_F(RecordResultTest, ThePersonalBestIsReplacedBeforeTheAppendAndTheLevelBest
 }
 
 TEST_F(RecordResultTest, ALevelOrStudentOutsideTheTablesIsRefusedWithoutWriting) {
-    for (const auto &[level, student] : {std::pair{0, kStudent}, {36, kStudent}, {kLevel, 0}, {kLevel, 5001}}) {
+    for (const auto &[level, student] : {std::pair{0, kStudent}, {36, kStudent}, {kLevel, -1}, {kLevel, 5001}}) {
         state->currentStudentNo = std::int16_t(student);
         state->recordedTime = 20;
         const std::optional<CoreError> error = recordResult(*state, level, kNow, sleepingPause());
